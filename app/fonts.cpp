@@ -1,0 +1,34 @@
+#include "app/fonts.h"
+
+#include <QStringList>
+
+namespace korvex {
+
+void installFontSubstitutes()
+{
+    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                           QStringLiteral("DejaVu Sans")};
+    const QStringList wide{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Helvetica"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), wide);
+    QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"), wide);
+}
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
+}
+
+QFont arialFont(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace korvex

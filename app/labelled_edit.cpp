@@ -1,0 +1,71 @@
+#include "app/labelled_edit.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+
+namespace korvex {
+
+namespace {
+constexpr int kLabelGap = 10;
+constexpr int kLabelDrop = 4;
+constexpr int kLabelHeight = 13;
+
+QString withoutAccelerator(QString caption)
+{
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+}  // namespace
+
+LabelledEdit::LabelledEdit(const QString& objectName, const QString& caption, const QRect& geometry,
+                           QWidget* parent)
+    : QLineEdit(parent)
+    , label_(new QLabel(parent))
+{
+    setObjectName(objectName);
+    setGeometry(geometry);
+    label_->setObjectName(objectName + QStringLiteral("_label"));
+    label_->setBuddy(this);
+    setCaption(caption);
+}
+
+void LabelledEdit::setCaption(const QString& caption)
+{
+    label_->setText(caption);
+    setAccessibleName(withoutAccelerator(caption));
+    placeLabel();
+}
+
+QString LabelledEdit::caption() const { return label_->text(); }
+
+void LabelledEdit::moveEvent(QMoveEvent* event)
+{
+    QLineEdit::moveEvent(event);
+    placeLabel();
+}
+
+void LabelledEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        label_->setEnabled(isEnabled());
+    else if (event->type() == QEvent::FontChange)
+        label_->setFont(font());
+}
+
+void LabelledEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason)
+        selectAll();
+}
+
+void LabelledEdit::placeLabel()
+{
+    const int width = label_->sizeHint().width();
+    label_->setGeometry(x() - kLabelGap - width, y() + kLabelDrop, width, kLabelHeight);
+}
+
+}  // namespace korvex

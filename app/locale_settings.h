@@ -1,0 +1,8 @@
+#pragma once
+
+namespace korvex {
+
+// Sets formatSettings() from the separators of the user's locale.
+void readFormatSettingsFromLocale();
+
+}  // namespace korvex

@@ -1,0 +1,99 @@
+#include "app/tf_main.h"
+
+#include "app/about_page.h"
+#include "app/app_info.h"
+#include "app/fonts.h"
+#include "app/link_label.h"
+#include "app/message_box.h"
+#include "planner/trade_planner_page.h"
+#include "projections/profit_projections_page.h"
+#include "simulator/simulator_page.h"
+#include "sizing/position_sizing_page.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTabWidget>
+
+#include <exception>
+#include <functional>
+#include <vector>
+
+namespace korvex {
+
+TfMain::TfMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("fMain"));
+    setWindowTitle(QString::fromUtf8(ApplicationTitle));
+    setFixedSize(735, 630);
+    buildControls();
+    FormCreate();
+    centreOnScreen();
+}
+
+TfMain::~TfMain() = default;
+
+void TfMain::buildControls()
+{
+    pgctrl_ZADuraulator = new QTabWidget(this);
+    pgctrl_ZADuraulator->setObjectName(QStringLiteral("pgctrl_ZADuraulator"));
+    pgctrl_ZADuraulator->setGeometry(8, 8, 718, 593);
+    ts_TradePlanner = new TradePlannerPage(pgctrl_ZADuraulator);
+    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator);
+    ts_Simulator = new SimulatorPage(pgctrl_ZADuraulator);
+    ts_SavingsCalculator = new ProfitProjectionsPage(pgctrl_ZADuraulator);
+    ts_About = new AboutPage(pgctrl_ZADuraulator);
+    pgctrl_ZADuraulator->addTab(ts_TradePlanner, QStringLiteral("Trade Planner"));
+    pgctrl_ZADuraulator->addTab(ts_PositionSizing, QStringLiteral("Position Sizing"));
+    pgctrl_ZADuraulator->addTab(ts_Simulator, QStringLiteral("Simulator"));
+    pgctrl_ZADuraulator->addTab(ts_SavingsCalculator, QStringLiteral("Profit Projections"));
+    pgctrl_ZADuraulator->addTab(ts_About, QString::fromUtf8(SiteAddressShown));
+
+    lbl_Version = new QLabel(QString::fromUtf8(VersionLabel), this);
+    lbl_Version->setObjectName(QStringLiteral("lbl_Version"));
+    lbl_Version->move(664, 608);
+    lbl_Version->adjustSize();  // sized to its text, as the other captions are
+
+    lbl_Url3 = new LinkLabel(QStringLiteral("lbl_Url3"), QString::fromUtf8(SiteAddressShown), this);
+    lbl_Url3->setFont(arialFont(13));
+    lbl_Url3->setStyleSheet(QStringLiteral("color: #0000ff"));
+    lbl_Url3->setGeometry(8, 608, 165, 16);
+
+    connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
+}
+
+// The start-up steps in their order. An error in one is shown in the error
+// box and skips the steps after it; the window opens all the same.
+void TfMain::FormCreate()
+{
+    const std::vector<std::function<void()>> steps{
+        [this] { pgctrl_ZADuraulator->setCurrentIndex(0); },
+        [this] { ts_PositionSizing->setDisabledColor(DisabledColor()); },
+        [this] { ts_PositionSizing->clearResult(); },
+        [this] { ts_PositionSizing->DisablePositionInputs(); },
+    };
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (const std::exception& error) {
+            showErrorBox(error.what());
+            return;
+        }
+    }
+}
+
+void TfMain::btn_CloseClick() { close(); }
+
+void TfMain::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+}  // namespace korvex

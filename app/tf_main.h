@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class QLabel;
+class QTabWidget;
+
+namespace korvex {
+
+class AboutPage;
+class LinkLabel;
+class PositionSizingPage;
+class ProfitProjectionsPage;
+class SimulatorPage;
+class TradePlannerPage;
+
+// The one main window: a fixed 735 x 630 client area with the five pages,
+// the version label and the web-address label under them.
+class TfMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfMain(QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    // RGB(248, 248, 248): the background of a switched-off input.
+    static QColor DisabledColor() { return QColor(248, 248, 248); }
+
+private:
+    void buildControls();
+    void FormCreate();
+    void btn_CloseClick();
+    void centreOnScreen();
+
+    QTabWidget* pgctrl_ZADuraulator = nullptr;
+    TradePlannerPage* ts_TradePlanner = nullptr;
+    PositionSizingPage* ts_PositionSizing = nullptr;
+    SimulatorPage* ts_Simulator = nullptr;
+    ProfitProjectionsPage* ts_SavingsCalculator = nullptr;
+    AboutPage* ts_About = nullptr;
+    QLabel* lbl_Version = nullptr;
+    LinkLabel* lbl_Url3 = nullptr;
+};
+
+}  // namespace korvex

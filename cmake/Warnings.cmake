@@ -1,0 +1,16 @@
+# Compiler settings shared by every target of ours.
+set(KORVEX_WARNINGS -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-virtual
+    -Werror=return-type)
+
+# Every formula is evaluated one operation at a time, as written: no fused
+# multiply-add may merge two roundings into one.
+add_compile_options(-ffp-contract=off)
+
+if(KORVEX_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(korvex_warnings target)
+  target_compile_options(${target} PRIVATE ${KORVEX_WARNINGS})
+endfunction()
