@@ -153,7 +153,7 @@ void roundUpLastDigit(Decimal& d)
     if (k >= 0) {
         ++d.digits[k];
     } else {
-        d.digits = "1";
+        d.digits.assign(1, '1');
         ++d.exponent;
     }
 }
