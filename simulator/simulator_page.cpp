@@ -1,13 +1,118 @@
 #include "simulator/simulator_page.h"
 
+#include "app/host_document.h"
+#include "simulator/my_panel.h"
+#include "simulator/page_text_view.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScrollArea>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string>
+
 namespace korvex {
+
+namespace {
+
+// The area the page's browser had, and the margin of a document's body.
+const QRect DocumentArea(8, 8, 694, 545);
+constexpr int BodyMargin = 8;
+// A document of our own is a few kilobytes; a larger file is not read.
+constexpr qint64 LargestDocument = 4 * 1024 * 1024;
+
+// The panel's size from the document; sizes that do not read as a whole
+// number take the panel's usual size, and the rest is kept to sizes whose
+// drawing and tables stay small.
+int panelMeasure(const HostDocument& document, std::string_view name, int usual, int least, int most)
+{
+    const auto text = document.attribute(name);
+    int value = usual;
+    if (text) {
+        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+        if (error != std::errc() || end != text->data() + text->size())
+            value = usual;
+    }
+    return std::clamp(value, least, most);
+}
+
+std::optional<std::string> readDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestDocument)
+        return std::nullopt;
+    const QByteArray bytes = file.read(LargestDocument);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+}  // namespace
 
 SimulatorPage::SimulatorPage(QWidget* parent)
     : QWidget(parent)
+    , openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("ts_Simulator"));
+    wbSimulator = new QScrollArea(this);
+    wbSimulator->setObjectName(QStringLiteral("wbSimulator"));
+    wbSimulator->setGeometry(DocumentArea);
+    wbSimulator->setFocusPolicy(Qt::ClickFocus);
+    wbSimulator->setBackgroundRole(QPalette::Base);
+    wbSimulator->setFrameShape(QFrame::NoFrame);
+    wbSimulator->setWidgetResizable(false);
 }
 
-void SimulatorPage::navigate(const QString&) {}
+void SimulatorPage::setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+
+void SimulatorPage::clear()
+{
+    panel_ = nullptr;
+    delete wbSimulator->takeWidget();
+}
+
+void SimulatorPage::navigate(const QString& hostDocumentPath)
+{
+    clear();
+    const auto html = readDocument(hostDocumentPath);
+    if (!html)
+        return;
+    const HostDocument document = ReadHostDocument(*html);
+    const QDir folder = QFileInfo(hostDocumentPath).absoluteDir();
+
+    const int textWidth = DocumentArea.width() - 2 * BodyMargin
+        - wbSimulator->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("hostDocument"));
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(BodyMargin, BodyMargin, BodyMargin, BodyMargin);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (document.markupBefore.find_first_not_of(" \t\r\n") != std::string::npos)
+        layout->addWidget(new PageTextView(QString::fromStdString(document.markupBefore), textWidth, content));
+    if (document.hasPanel) {
+        const QSize size(panelMeasure(document, "width", 653, 250, 2000),
+                         panelMeasure(document, "height", 408, 130, 1500));
+        PanelHost host;
+        host.getParameter = [document](std::string_view name) { return document.parameter(name); };
+        host.showStatus = [this](const QString& text) { statusText_ = text; };
+        host.showDocument = [this](const QString& address, const QString&) {
+            if (openUrl_)
+                openUrl_(QUrl(address));
+        };
+        host.getImage = [folder](const QString& name) { return QImage(folder.filePath(name)); };
+        panel_ = new My(size, std::move(host), content);
+        layout->addWidget(panel_, 0, Qt::AlignLeft);
+    }
+    layout->addWidget(new PageTextView(QString::fromStdString(document.markupAfter), textWidth, content));
+    wbSimulator->setWidget(content);
+}
 
 }  // namespace korvex

@@ -2,7 +2,14 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QScrollArea;
+class QUrl;
+
 namespace korvex {
+
+class My;
 
 // Page 2: the equity-curve simulator panel and the text of its host document.
 class SimulatorPage : public QWidget {
@@ -12,6 +19,21 @@ public:
 
     // Shows the host document at this path; a missing document leaves the page blank.
     void navigate(const QString& hostDocumentPath);
+
+    // The panel of the document shown, if it embeds one.
+    My* panel() const { return panel_; }
+    // The last status text of the panel; nothing on the page shows it.
+    const QString& statusText() const { return statusText_; }
+    // Replaces the default browser that shows the panel's web page (for tests).
+    void setUrlOpener(std::function<void(const QUrl&)> opener);
+
+private:
+    void clear();
+
+    QScrollArea* wbSimulator = nullptr;
+    My* panel_ = nullptr;
+    QString statusText_;
+    std::function<void(const QUrl&)> openUrl_;
 };
 
 }  // namespace korvex

@@ -1,0 +1,34 @@
+#include "simulator/page_text_view.h"
+
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace korvex {
+
+PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
+    : QTextBrowser(parent)
+{
+    setObjectName(QStringLiteral("documentText"));
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    viewport()->setAutoFillBackground(false);
+    setAutoFillBackground(false);
+    // A browser's default text: Times at 12 points, which HTML size 3 means.
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    document()->setDefaultFont(font);
+    document()->setDocumentMargin(0);
+    setHtml(markup);
+    document()->setTextWidth(width);
+    setFixedSize(width, static_cast<int>(std::ceil(document()->size().height())));
+}
+
+QVariant PageTextView::loadResource(int, const QUrl&) { return {}; }
+
+}  // namespace korvex

@@ -1,0 +1,141 @@
+#include "simulator/simulator_picture.h"
+
+#include "app/fonts.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+
+namespace korvex {
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Grey(200, 200, 200);
+const QColor Blue(0, 0, 255);
+
+void drawLegend(QPainter& painter, const SimulatorPicture& picture)
+{
+    const PanelGeometry& g = picture.geometry;
+    const QFont nameFont = arialFont(12, true);
+    const QFont textFont = arialFont(10);
+    painter.setPen(Black);
+    for (const LegendText& legend : legendTexts()) {
+        painter.setFont(legend.bold ? nameFont : textFont);
+        const int baseline = g.rp + legend.row * g.ot + g.r;
+        painter.drawText(QPoint(g.xl(picture.size.width()) + legend.dx, baseline),
+                         QString::fromLatin1(legend.text.data(), static_cast<qsizetype>(legend.text.size())));
+    }
+    painter.setFont(textFont);
+}
+
+void drawFrames(QPainter& painter, const SimulatorPicture& picture)
+{
+    const PanelGeometry& g = picture.geometry;
+    const int width = picture.size.width();
+    const int height = picture.size.height();
+    const int xr = g.xr(width);
+    const int yb = g.yb(height);
+
+    painter.setPen(Black);
+    painter.drawLine(xr + 3, g.y0 + 1, xr + 3, 2 * g.y0 - 1);
+    painter.drawLine(xr + 3, g.y0 + 1, width - g.r, g.y0 + 1);
+    painter.setPen(Grey);
+    painter.drawRect(QRect(xr + 2, g.y0, g.borderRight - 6, g.y0));
+    if (!picture.banner.isNull())
+        painter.drawImage(QPoint(0, yb), picture.banner);
+    painter.setPen(Blue);
+    painter.drawLine(0, 0, width, 0);
+    painter.drawLine(width - 1, 0, width - 1, height);
+    painter.drawLine(width - 1, height - 1, 0, height - 1);
+    painter.drawLine(0, 0, 0, height);
+    painter.setPen(Grey);
+    const QPoint frame[] = {{g.border, g.r}, {xr, g.r}, {xr, yb}, {g.border, yb}, {g.border, g.r}};
+    painter.drawPolyline(frame, 5);
+}
+
+void drawGrid(QPainter& painter, const SimulatorPicture& picture, const DepthScale& scale)
+{
+    const PanelGeometry& g = picture.geometry;
+    for (const GridLine& line : gridLines(scale, g, picture.size.height())) {
+        painter.setPen(Black);
+        painter.drawText(QPoint(g.r, line.row), QString::number(line.label));
+        painter.setPen(Grey);
+        painter.drawLine(g.border, line.row, g.xr(picture.size.width()), line.row);
+    }
+}
+
+// Each curve is drawn twice, the second time one pixel higher, so it is two
+// pixels thick.
+void drawCurves(QPainter& painter, const SimulatorPicture& picture, const DepthScale& scale)
+{
+    const PanelGeometry& g = picture.geometry;
+    const EquitySimulation& simulation = *picture.simulation;
+    const CurveTable& table = simulation.M();
+    const int lines = std::min(simulation.tableLines(), static_cast<int>(picture.curveColours.size()));
+    const int segmentsPerLine = std::min(simulation.xm(), table.entries()) - 1;
+    if (segmentsPerLine <= 0)
+        return;
+    std::int64_t left = picture.segmentsShown < 0 ? static_cast<std::int64_t>(lines) * segmentsPerLine
+                                                   : picture.segmentsShown;
+    QPolygon points;
+    points.reserve(segmentsPerLine + 1);
+    for (int c = 0; c < lines && left > 0; ++c) {
+        const int segments = static_cast<int>(std::min<std::int64_t>(left, segmentsPerLine));
+        left -= segments;
+        points.clear();
+        points.append(QPoint(g.border, scale.row(100.0)));
+        for (int i = 1; i <= segments; ++i)
+            points.append(QPoint(g.border + i * g.StepX, scale.row(table.at(c, i))));
+        painter.setPen(picture.curveColours[static_cast<std::size_t>(c)]);
+        painter.drawPolyline(points);
+        points.translate(0, -1);
+        painter.drawPolyline(points);
+    }
+}
+
+void drawLabels(QPainter& painter, const SimulatorPicture& picture)
+{
+    const PanelGeometry& g = picture.geometry;
+    const EquitySimulation& simulation = *picture.simulation;
+    const int yb = g.yb(picture.size.height());
+    const int x = g.border + g.r;
+    const auto markColour = [&](const std::optional<Rgb>& mark) {
+        return mark ? toQColor(*mark) : picture.foreground;
+    };
+    painter.setPen(markColour(simulation.MaxColor()));
+    painter.drawText(QPoint(x, yb - g.r), QStringLiteral("MIN Value"));
+    painter.drawText(QPoint(x, yb - 4 * g.r), QString::number(simulation.lowestAccount()));
+    painter.setPen(markColour(simulation.MinColor()));
+    painter.drawText(QPoint(x, 4 * g.r), QStringLiteral("MAX Value"));
+    painter.drawText(QPoint(x, 7 * g.r), QString::number(simulation.highestAccount()));
+
+    painter.setPen(Black);
+    painter.drawText(QPoint(g.xr(picture.size.width()) - 45, yb - 5),
+                     QString::number(simulation.xm()) + QStringLiteral(" bars"));
+}
+
+}  // namespace
+
+QColor toQColor(const Rgb& colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+void drawSimulatorPicture(QPainter& painter, const SimulatorPicture& picture)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.fillRect(QRect(QPoint(0, 0), picture.size), picture.background);
+    drawLegend(painter, picture);
+    drawFrames(painter, picture);
+    if (picture.simulation) {
+        const EquitySimulation& simulation = *picture.simulation;
+        const DepthScale scale(simulation.yMin(), simulation.yMax(), picture.geometry);
+        drawGrid(painter, picture, scale);
+        drawCurves(painter, picture, scale);
+        drawLabels(painter, picture);
+    }
+    painter.restore();
+}
+
+}  // namespace korvex
