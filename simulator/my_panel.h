@@ -43,7 +43,7 @@ public:
     bool mouseDown(int x, int y, int clickCount);
 
     const EquitySimulation& simulation() const { return simulation_; }
-    const PanelGeometry& geometry() const { return geometry_; }
+    const PanelGeometry& panelGeometry() const { return geometry_; }
     const PanelParameters& pageParameters() const { return parameters_; }
     bool isBuildingUp() const { return pause != 1; }
 

@@ -6,10 +6,23 @@
 
 namespace korvex {
 
+namespace {
+
+class DocumentWithoutResources : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+}  // namespace
+
 PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     : QTextBrowser(parent)
 {
     setObjectName(QStringLiteral("documentText"));
+    setDocument(new DocumentWithoutResources(this));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setOpenLinks(false);
@@ -28,7 +41,5 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     document()->setTextWidth(width);
     setFixedSize(width, static_cast<int>(std::ceil(document()->size().height())));
 }
-
-QVariant PageTextView::loadResource(int, const QUrl&) { return {}; }
 
 }  // namespace korvex

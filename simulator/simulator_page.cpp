@@ -43,6 +43,21 @@ int panelMeasure(const HostDocument& document, std::string_view name, int usual,
     return std::clamp(value, least, most);
 }
 
+// A line break right after the panel ends the panel's own line in a
+// browser; under a panel that stands on its own it would add an empty line.
+std::string afterPanelLine(std::string markup)
+{
+    const std::size_t start = markup.find_first_not_of(" \t\r\n");
+    if (start == std::string::npos || markup.size() - start < 4 || markup[start] != '<'
+        || (markup[start + 1] | 0x20) != 'b' || (markup[start + 2] | 0x20) != 'r')
+        return markup;
+    const char next = markup[start + 3];
+    if (next != '>' && next != '/' && next != ' ')
+        return markup;
+    const std::size_t close = markup.find('>', start);
+    return close == std::string::npos ? markup : markup.substr(close + 1);
+}
+
 std::optional<std::string> readDocument(const QString& path)
 {
     QFile file(path);
@@ -111,7 +126,8 @@ void SimulatorPage::navigate(const QString& hostDocumentPath)
         panel_ = new My(size, std::move(host), content);
         layout->addWidget(panel_, 0, Qt::AlignLeft);
     }
-    layout->addWidget(new PageTextView(QString::fromStdString(document.markupAfter), textWidth, content));
+    const std::string after = document.hasPanel ? afterPanelLine(document.markupAfter) : document.markupAfter;
+    layout->addWidget(new PageTextView(QString::fromStdString(after), textWidth, content));
     wbSimulator->setWidget(content);
 }
 

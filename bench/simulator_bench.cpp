@@ -1,0 +1,76 @@
+// One Generate plus one full redraw of the simulator panel's picture into an
+// offscreen image, for a range of lines quantities up to the accepted most.
+
+#include "app/fonts.h"
+#include "simulator/equity_simulation.h"
+#include "simulator/panel_entries.h"
+#include "simulator/simulator_picture.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace korvex {
+namespace {
+
+void GenerateAndRedraw(benchmark::State& state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const QSize size(653, 408);
+    const PanelGeometry geometry = PanelGeometry::forSize(size.width(), size.height());
+    EquitySimulation simulation(geometry.xm, makeSystemRandomSource());
+    const std::string linesText = std::to_string(lines);
+    QImage image(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        if (!applyEntries(simulation, "1.0", linesText, "0.5").accepted)
+            state.SkipWithError("entries rejected");
+        simulation.newRnd();
+        SimulatorPicture picture;
+        picture.size = size;
+        picture.geometry = geometry;
+        picture.simulation = &simulation;
+        picture.background = QColor(255, 255, 255);
+        picture.foreground = QColor(0, 0, 255);
+        for (const Rgb& colour : curveColours(simulation.tableLines(), simulation.random()))
+            picture.curveColours.push_back(toQColor(colour));
+        QPainter painter(&image);
+        drawSimulatorPicture(painter, picture);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["table_bytes"] = static_cast<double>(simulation.M().bytes());
+}
+
+void GenerateOnly(benchmark::State& state)
+{
+    EquitySimulation simulation(453, makeSystemRandomSource());
+    simulation.Number = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        simulation.newRnd();
+        benchmark::DoNotOptimize(simulation.yMin());
+    }
+}
+
+BENCHMARK(GenerateAndRedraw)->Arg(1)->Arg(10)->Arg(100)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
+BENCHMARK(GenerateOnly)->Arg(1)->Arg(10)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace korvex
+
+int main(int argc, char** argv)
+{
+    // Text needs the font database of a GUI application; no display is used.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    korvex::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,187 @@
+#include "app/app_info.h"
+#include "app/host_document.h"
+#include "simulator/my_panel.h"
+#include "simulator/page_text_view.h"
+#include "simulator/simulator_page.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace korvex {
+namespace {
+
+QByteArray homeDocument()
+{
+    QFile file(QStringLiteral(":/documents/myHTML"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A page shown at its place in the window, navigated to a document written
+// into a folder of its own.
+class PageTest : public testing::Test {
+protected:
+    PageTest()
+        : page(nullptr)
+    {
+        page.resize(710, 565);
+        page.setUrlOpener([this](const QUrl& url) { opened << url; });
+        page.show();
+    }
+
+    QString write(const QByteArray& html, const QString& name = QStringLiteral("Home.htm"))
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(html);
+        return path;
+    }
+
+    QScrollArea* area() const { return page.findChild<QScrollArea*>("wbSimulator"); }
+    QList<PageTextView*> texts() const { return page.findChildren<PageTextView*>(); }
+
+    QTemporaryDir folder;
+    SimulatorPage page;
+    QList<QUrl> opened;
+};
+
+TEST(HomeDocument, CarriesThePanelWithItsFiveParametersAndTheHeadings)
+{
+    const QByteArray html = homeDocument();
+    EXPECT_EQ(html.size(), 3405);
+    for (const char c : html)
+        ASSERT_TRUE(c == '\n' || (c >= ' ' && c <= '~')) << "plain ASCII only";
+    const HostDocument document = ReadHostDocument(html.toStdString());
+    EXPECT_EQ(document.title, "Home");
+    ASSERT_TRUE(document.hasPanel);
+    const std::vector<NamedText> attributes{{"code", "My.class"}, {"name", "My"},      {"width", "653"},
+                                            {"height", "408"},    {"align", "CENTER"}, {"codebase", "."}};
+    EXPECT_EQ(document.panelAttributes, attributes);
+    const std::vector<NamedText> parameters{
+        {"textcolor", "0000FF"}, {"textsize", "20"}, {"textstyle", "1"}, {"background", "FFFFFF"}, {"text", ""}};
+    EXPECT_EQ(document.parameters, parameters);
+    EXPECT_TRUE(document.markupBefore.find_first_not_of(" \n") == std::string::npos);
+    const char* headings[] = {
+        "<b><i>What does this tool show ?</i></b>",
+        "<b><i>What is a &quot;Win/Loss ratio&quot; parameter?</i></b>",
+        "<b><i>What is a &quot;Win Prob&quot; parameter?</i></b>",
+        "<b><i>What is a &quot;Lines Qty&quot; parameter?</i></b>",
+        "<b><i>What are the &quot;Kelly Val&quot; and &quot;Math Expect&quot; parameters?</i></b>",
+    };
+    for (const char* heading : headings)
+        EXPECT_NE(document.markupAfter.find(heading), std::string::npos) << heading;
+    for (const char* figure : {"450", "$310", "$100", "3.1", "61", "0.61", "99.9 %", "10 times"})
+        EXPECT_NE(document.markupAfter.find(figure), std::string::npos) << figure;
+}
+
+TEST_F(PageTest, ShowsThePanelOnTopAndTheTextBelowItToScrollTo)
+{
+    page.navigate(write(homeDocument()));
+    ASSERT_NE(area(), nullptr);
+    EXPECT_EQ(area()->geometry(), QRect(8, 8, 694, 545));
+    My* panel = page.panel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->size(), QSize(653, 408));
+    EXPECT_EQ(panel->pageParameters().background, (Rgb{255, 255, 255}));
+    EXPECT_EQ(panel->pageParameters().textcolor, (Rgb{0, 0, 255}));
+    EXPECT_EQ(panel->pageParameters().textsize, 20);
+
+    ASSERT_EQ(texts().size(), 1);
+    PageTextView* text = texts().front();
+    EXPECT_TRUE(text->toPlainText().startsWith("What does this tool show ?")) << "the break ends the panel's line";
+    EXPECT_TRUE(text->toPlainText().contains("What is a \"Win/Loss ratio\" parameter?"));
+    EXPECT_GE(text->y(), panel->geometry().bottom());
+    EXPECT_LE(text->geometry().right(), area()->viewport()->width());
+    const QWidget* content = area()->widget();
+    EXPECT_GT(content->height(), area()->viewport()->height());
+    EXPECT_GT(area()->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(area()->horizontalScrollBar()->maximum(), 0);
+    // The whole text is laid out, none of it cut off.
+    EXPECT_GE(text->height(), static_cast<int>(text->document()->size().height()));
+}
+
+TEST_F(PageTest, MissingOrUnreadableDocumentLeavesThePageBlank)
+{
+    page.navigate(write(homeDocument()));
+    ASSERT_NE(page.panel(), nullptr);
+    page.navigate(folder.filePath(QStringLiteral("absent.htm")));
+    EXPECT_EQ(page.panel(), nullptr);
+    EXPECT_EQ(area()->widget(), nullptr);
+    page.navigate(folder.path());  // a folder, not a file
+    EXPECT_EQ(area()->widget(), nullptr);
+}
+
+TEST_F(PageTest, PanelRequestsReachTheHost)
+{
+    page.navigate(write(homeDocument()));
+    My* panel = page.panel();
+    ASSERT_NE(panel, nullptr);
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(0, 400));
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(QString::fromUtf8(SiteAddress))});
+
+    panel->findChild<QLineEdit*>("tfStepY")->setText(QStringLiteral("-2"));
+    QTest::mouseClick(panel->findChild<QPushButton*>("btext"), Qt::LeftButton);
+    EXPECT_EQ(page.statusText(), "Param Win/Loss must be more then 1");
+}
+
+TEST_F(PageTest, IncompleteParametersGiveThePanelItsOwnValues)
+{
+    QByteArray html = homeDocument();
+    html.replace("<param name=\"textstyle\" value=\"1\">", "");
+    page.navigate(write(html));
+    ASSERT_NE(page.panel(), nullptr);
+    EXPECT_EQ(page.panel()->pageParameters().background, (Rgb{192, 192, 192}));
+    EXPECT_EQ(page.panel()->pageParameters().textcolor, (Rgb{0, 0, 0}));
+}
+
+TEST_F(PageTest, HostileDocumentsGiveABoundedPanelOrNone)
+{
+    struct Case {
+        const char* html;
+        QSize panel;  // empty when there is none
+    };
+    const Case cases[] = {
+        {"<applet width=abc height=-5><param name=text></applet>", QSize(653, 130)},
+        {"<applet width=99999999999 height=2147483647>", QSize(653, 1500)},
+        {"<object width=300 height=200 data=x>text</object>after", QSize(300, 200)},
+        {"just text, no panel", QSize()},
+        {"", QSize()},
+        {"<applet <param name=\"x\" value=\"", QSize(653, 408)},
+        {"<p>before</p><applet width=653 height=408></applet><img src=\"/dev/zero\">", QSize(653, 408)},
+    };
+    for (const Case& c : cases) {
+        page.navigate(write(c.html));
+        if (c.panel.isEmpty()) {
+            EXPECT_EQ(page.panel(), nullptr) << c.html;
+        } else {
+            ASSERT_NE(page.panel(), nullptr) << c.html;
+            EXPECT_EQ(page.panel()->size(), c.panel) << c.html;
+        }
+    }
+    ASSERT_EQ(texts().size(), 2) << "the text before the panel goes above it";
+    EXPECT_EQ(texts().front()->toPlainText(), "before");
+}
+
+TEST_F(PageTest, PictureNextToTheDocumentIsDrawnInTheBottomStrip)
+{
+    QImage banner(20, 10, QImage::Format_RGB32);
+    banner.fill(QColor(10, 200, 30));
+    // Qt writes no GIF; the reader goes by the content when the name misleads it.
+    ASSERT_TRUE(banner.save(folder.filePath(QStringLiteral("banner.gif")), "PNG"));
+    page.navigate(write(homeDocument()));
+    ASSERT_NE(page.panel(), nullptr);
+    const QImage image = page.panel()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(10, 352), QColor(10, 200, 30));
+    EXPECT_EQ(image.pixelColor(10, 362), QColor(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace korvex
