@@ -73,16 +73,6 @@ const ResultCase kResults[] = {
     {"DollarRiskStopAbovePrice", FixedDollarRisk, {.P = "3.2", .S = "3.5", .R = "1500"},
      "Risk $: $1,500.00, Price: $3.200 = Units to purchase: -5,000\r\nwith Stop @ $3.500\r\n"
      "Total parcel size: $-16,000.00 "},
-    {"PercentRiskStopAbovePrice", FixedPercentRisk, {.P = "3.2", .S = "3.5", .T = "100000", .R = "1.5"},
-     "Risk $: $1,500.00, Price: $3.200 = Units to purchase: -5,000\r\nwith Stop @ 3.500\r\n"
-     "Total parcel size: $-16,000.00 "},
-    // The leverage note shows one decimal at most, rounded half away from zero.
-    {"LeverageNoteRounds", FixedUnits, {.Q = "100", .P = "2", .S = "1", .L = "2.25"},
-     "100 @ $2.000 = $4.50 Position Size.\r\nwith Stop @1.000\r\n(Leverage - 2.3%)"},
-    // The float text keeps two decimals at most.
-    {"FloatTextTwoDecimals", FloatPercentUnits, {.P = "10", .T = "1000", .F = "2.375"},
-     "Parcel Size: $1,000.00 x 2.38% = $23.75  \r\n@ Price: $10.000 = Units to purchase: 2\r\n"
-     "with Stop @ $0.000 "},
     // Leftover texts in fields a model does not use change nothing.
     {"UnusedFieldsIgnored", FixedDollar, {.Q = "1e400", .P = "3.5", .S = "3.2", .T = "15000", .F = "x", .R = "9"},
      "Parcel Size: $15,000.00 @ Price:$3.500\r\nUnits to purchase: 4,286\r\nwith Stop @ $3.20 "},
@@ -94,10 +84,6 @@ const ResultCase kResults[] = {
     // extended precision the count would be 7.
     {"PercentRiskStoresDollarRisk", FixedPercentRisk, {.P = "0.05", .S = "0.01", .T = "300", .R = "0.1"},
      "Risk $: $0.30, Price: $0.050 = Units to purchase: 8\r\nwith Stop @ 0.010\r\nTotal parcel size: $0.38 "},
-    // Beyond 10^18 amounts are shown in scientific form, never cut.
-    {"HugeAmounts", FixedUnits, {.Q = "1e300", .P = "1e300"},
-     "1.00000000000000005E300 @ $1.00000000000000005E300 = $1.00000000000000011E600 Position Size.\r\n"
-     "with Stop @0.000\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Models, PositionSizeResult, ::testing::ValuesIn(kResults),
@@ -127,19 +113,15 @@ const ErrorCase kErrors[] = {
     {"DollarRiskEmpty", FixedDollarRisk, {}, kInvalidOperation},
     {"PercentRiskEmpty", FixedPercentRisk, {}, kInvalidOperation},
     {"DollarRiskStopAtPrice", FixedDollarRisk, {.P = "3", .S = "3", .R = "100"}, kDivisionByZero},
-    {"PercentRiskStopAtPrice", FixedPercentRisk, {.P = "3", .S = "3", .T = "1000", .R = "1"}, kDivisionByZero},
-    {"PercentRiskNoFunds", FixedPercentRisk, {.P = "3", .S = "3", .R = "1"}, kInvalidOperation},
     {"FixedDollarLeverageEmptied", FixedDollar, {.P = "3.5", .T = "15000", .L = ""}, kDivisionByZero},
+    {"FixedDollarNoPrice", FixedDollar, {.T = "15000"}, kDivisionByZero},
     // The leverage is divided before the price is.
     {"FixedDollarLeverageZeroNoPrice", FixedDollar, {.T = "15000", .L = "0"}, kDivisionByZero},
-    {"FixedDollarNoPrice", FixedDollar, {.T = "15000"}, kDivisionByZero},
     {"FixedDollarNothing", FixedDollar, {}, kInvalidOperation},
     {"FloatLeverageEmptied", FloatPercentUnits, {.P = "3.5", .T = "100000", .F = "5", .L = ""}, kDivisionByZero},
     // The price is divided before the leverage is.
     {"FloatNoPriceNoFloat", FloatPercentUnits, {.T = "100000", .L = "0"}, kInvalidOperation},
-    {"FloatNoPrice", FloatPercentUnits, {.T = "100000", .F = "5"}, kDivisionByZero},
     {"PriceBeyondDouble", FixedUnits, {.P = "1e309"}, kOverflow},
-    {"LeverageBeyondDouble", FixedUnits, {.L = "-2e308"}, kOverflow},
     // Overflow on storing comes before any division.
     {"OverflowBeforeDivision", FixedDollarRisk, {.R = "1e400"}, kOverflow},
     {"DollarRiskBeyondDouble", FixedPercentRisk, {.P = "2", .T = "1e300", .R = "1e300"}, kOverflow},
@@ -153,9 +135,6 @@ TEST(PositionSize, LeverageTextCountsOnlyWhileItsFieldIsEnabled)
     PositionFields fields = Fields{.Q = "10", .P = "2", .L = "0"}.texts();
     fields.leverageEnabled = false;
     EXPECT_EQ(PositionSizeText(FixedUnits, fields), "10 @ $2.000 = $20.00 Position Size.\r\nwith Stop @0.000\r\n");
-    fields = Fields{.Q = "10", .P = "2", .L = "50"}.texts();
-    EXPECT_EQ(PositionSizeText(FixedUnits, fields),
-              "10 @ $2.000 = $10.00 Position Size.\r\nwith Stop @0.000\r\n(Leverage - 50%)");
 }
 
 TEST(PositionSize, RejectsAModelOutsideTheList)
