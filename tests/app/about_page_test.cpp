@@ -66,70 +66,49 @@ TEST_F(AboutPageTest, TheFourLinksOpenTheSiteAndNothingElseDoes)
     EXPECT_EQ(opened, QStringList(4, "https://www.example.com/"));
 }
 
-TEST_F(AboutPageTest, EveryControlSitsWhereTheLayoutPutsItAndShowsAllItsText)
+// Everything where the layout puts it, every picture loaded, no text cut off.
+TEST_F(AboutPageTest, EveryControlSitsInPlaceAndShowsAllItsText)
 {
     showAbout();
-    const struct {
-        const char* name;
+    struct Item {
+        QString name;
         QRect rect;  // an empty size: placed there and sized to its text
-    } layout[] = {
+    };
+    std::vector<Item> layout{
         {"Shape1", {0, 0, 710, 565}},    {"Image1", {8, 65, 296, 425}},   {"Label8", {397, 8, 0, 0}},
         {"Label9", {381, 24, 0, 0}},     {"Label10", {464, 24, 0, 0}},    {"ScrollBox1", {328, 48, 353, 457}},
         {"Label7", {328, 512, 345, 32}}, {"Label11", {408, 544, 0, 0}}, {"Label25", {109, 13, 0, 0}},
     };
-    const QRect page(0, 0, 710, 565);
-    for (const auto& item : layout) {
-        SCOPED_TRACE(item.name);
-        auto* widget = control<QWidget>(item.name);
-        if (item.rect.isEmpty())
-            EXPECT_EQ(widget->pos(), item.rect.topLeft());
-        else
-            EXPECT_EQ(widget->geometry(), item.rect);
-        if (widget->parentWidget() == about()) {
-            EXPECT_TRUE(page.contains(widget->geometry()));
+    const int topicTops[] = {40, 59, 91, 124, 143, 177, 200, 231, 263, 311, 344, 388, 426};
+    const int checkTops[] = {35, 60, 93, 119, 144, 172, 201, 234, 271, 314, 353, 389, 423};
+    for (int i = 0; i < 13; ++i) {
+        layout.push_back({QStringLiteral("Label%1").arg(i + 12), {32, topicTops[i], 0, 0}});
+        layout.push_back({QStringLiteral("Image%1").arg(i + 3), {8, checkTops[i], 18, 20}});
+    }
+    for (const Item& item : layout) {
+        SCOPED_TRACE(item.name.toStdString());
+        auto* widget = window->findChild<QWidget*>(item.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->pos(), item.rect.topLeft());
+        if (!item.rect.isEmpty()) {
+            EXPECT_EQ(widget->size(), item.rect.size());
         }
-        if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {
-            const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
-            EXPECT_LE(needed, label->height());
-            if (!label->wordWrap()) {
-                EXPECT_GE(label->width(), label->sizeHint().width());
-            }
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (!label)
+            continue;
+        if (label->text().isEmpty()) {
+            EXPECT_EQ(label->pixmap().size(), label->size());
+        } else {
+            EXPECT_LE(label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height(),
+                      label->height());
+            EXPECT_GE(label->width(), label->wordWrap() ? 0 : label->sizeHint().width());
         }
     }
     EXPECT_LT(control("Label9")->geometry().right(), control("Label10")->x());
-    EXPECT_EQ(control("Label10")->text(), "www.example.com");
+    EXPECT_FALSE(control<QScrollArea>("ScrollBox1")->verticalScrollBar()->isVisible());
     EXPECT_EQ(control("Label11")->text(), "www.example.com");
     EXPECT_TRUE(control("Label7")->text().startsWith("Interested in making real money trading the markets ? "));
-    EXPECT_TRUE(control("Label7")->text().endsWith(" at"));
-    EXPECT_EQ(control("Label8")->palette().color(QPalette::WindowText), QColor(54, 51, 204));
-    EXPECT_TRUE(control("Label10")->font().underline());
-    EXPECT_EQ(control("Label10")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    EXPECT_EQ(control("Image1")->pixmap().size(), QSize(296, 425));
-    EXPECT_EQ(control("Image1")->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(control("Label8")->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(AboutPageTest, ThirteenTopicsWithCheckMarksFitTheScrollBox)
-{
-    showAbout();
-    const int labelTops[] = {40, 59, 91, 124, 143, 177, 200, 231, 263, 311, 344, 388, 426};
-    const int checkTops[] = {35, 60, 93, 119, 144, 172, 201, 234, 271, 314, 353, 389, 423};
-    int previousBottom = 0;
-    for (int i = 0; i < 13; ++i) {
-        SCOPED_TRACE(i);
-        QLabel* topic = control(QStringLiteral("Label%1").arg(i + 12).toLatin1().constData());
-        QLabel* check = control(QStringLiteral("Image%1").arg(i + 3).toLatin1().constData());
-        EXPECT_EQ(topic->pos(), QPoint(32, labelTops[i]));
-        EXPECT_FALSE(topic->text().isEmpty());
-        EXPECT_LE(topic->heightForWidth(topic->width()), topic->height()) << topic->text().toStdString();
-        EXPECT_GT(topic->y(), previousBottom);
-        previousBottom = topic->geometry().bottom();
-        EXPECT_EQ(check->geometry(), QRect(8, checkTops[i], 18, 20));
-        EXPECT_FALSE(check->pixmap().isNull());
-        EXPECT_EQ(check->pixmap().size(), QSize(18, 20));
-    }
-    EXPECT_EQ(control("Label25")->text(), "What You Will Learn");
-    EXPECT_FALSE(control<QScrollArea>("ScrollBox1")->verticalScrollBar()->isVisible());
 }
 
 }  // namespace

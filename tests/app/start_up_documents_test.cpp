@@ -70,7 +70,9 @@ protected:
 
 TEST_F(StartUp, FirstStartCreatesPrivateFoldersAndWritesEveryDocument)
 {
+    const mode_t oldMask = ::umask(0);  // private whatever the umask
     EXPECT_FALSE(start().isEmpty());
+    ::umask(oldMask);
     EXPECT_TRUE(recorder.boxes.empty());
     for (const std::string& folder : {work(), work("bbt")}) {
         struct stat entry {};
@@ -172,18 +174,6 @@ TEST_F(StartUp, AFailedDocumentSkipsTheStepsAfterIt)
                                                              + "\". Is a directory."));
     EXPECT_FALSE(fs::exists(work("Home.htm")));
     EXPECT_FALSE(fs::exists(work("rvReport.rav")));
-}
-
-TEST_F(StartUp, APlantedLinkForADocumentIsReplacedNotFollowed)
-{
-    ::mkdir(work().c_str(), 0700);
-    const std::string victim = temp.path("victim.txt");
-    writeFile(victim, "precious");
-    ::symlink(victim.c_str(), work("Home.htm").c_str());
-    start();
-    EXPECT_TRUE(recorder.boxes.empty());
-    EXPECT_EQ(fileContent(victim), "precious");
-    EXPECT_EQ(fileContent(work("Home.htm")), EmbeddedDocument("myHTML").toStdString());
 }
 
 TEST_F(StartUp, TheHelpPaneShowsTheFormattedHelpDocument)

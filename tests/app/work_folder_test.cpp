@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <functional>
 
 #include <sys/resource.h>
@@ -48,64 +49,6 @@ TEST(FolderError, MapsThePlatformConditionsOntoTheMessages)
     EXPECT_EQ(FolderErrorMessage(2), "File not found");
     EXPECT_EQ(FolderErrorMessage(100), "Read beyond end of file");
     EXPECT_EQ(FolderErrorMessage(106), "Invalid numeric input");
-}
-
-TEST(CreatePrivateFolder, CreatesAnOwnerOnlyFolderAndAcceptsItAgain)
-{
-    TempFolder temp;
-    const std::string folder = temp.path("ZADura/");
-    const mode_t oldMask = ::umask(0);  // the folder must be private whatever the umask
-    EXPECT_EQ(errorOf([&] { CreatePrivateFolder(folder); }), "");
-    ::umask(oldMask);
-    EXPECT_TRUE(S_ISDIR(modeOf(temp.path("ZADura"))));
-    EXPECT_EQ(modeOf(temp.path("ZADura")) & 0777, 0700u);
-    writeFile(temp.path("ZADura/keep.txt"), "mine");
-    EXPECT_EQ(errorOf([&] { CreatePrivateFolder(folder); }), "");
-    EXPECT_EQ(fileContent(temp.path("ZADura/keep.txt")), "mine");
-}
-
-TEST(CreatePrivateFolder, RefusesAnythingButOurOwnPrivateFolder)
-{
-    TempFolder temp;
-    const std::string victim = temp.path("victim");
-    ::mkdir(victim.c_str(), 0700);
-
-    const struct {
-        const char* name;
-        std::function<void(const std::string&)> plant;
-        const char* message;
-    } cases[] = {
-        {"file in the way", [](const std::string& at) { writeFile(at, "x"); }, "I/O error 183"},
-        {"link to a folder", [&](const std::string& at) { ::symlink(victim.c_str(), at.c_str()); },
-         "File access denied"},
-        {"dangling link", [&](const std::string& at) { ::symlink((victim + "/none").c_str(), at.c_str()); },
-         "File access denied"},
-        {"writable by others", [](const std::string& at) { ::mkdir(at.c_str(), 0700), ::chmod(at.c_str(), 0777); },
-         "File access denied"},
-        {"writable by the group", [](const std::string& at) { ::mkdir(at.c_str(), 0700), ::chmod(at.c_str(), 0770); },
-         "File access denied"},
-        {"missing parent", [](const std::string&) {}, "Invalid filename"},
-    };
-    for (const auto& c : cases) {
-        const std::string entry = temp.path(c.name);
-        c.plant(entry);
-        const std::string target = std::string(c.name) == "missing parent" ? entry + "/ZADura/" : entry + "/";
-        EXPECT_EQ(errorOf([&] { CreatePrivateFolder(target); }), c.message) << c.name;
-    }
-    EXPECT_EQ(errorOf([] { CreatePrivateFolder(""); }), "Invalid filename");
-    EXPECT_EQ(::rmdir(victim.c_str()), 0) << "nothing may be created through a link";
-}
-
-TEST(CreatePrivateFolder, RefusesAFolderOwnedBySomeoneElse)
-{
-    TempFolder temp;
-    std::string foreign = "/";  // root's, when we are not root
-    if (::geteuid() == 0) {
-        foreign = temp.path("foreign");
-        ::mkdir(foreign.c_str(), 0700);
-        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
-    }
-    EXPECT_EQ(errorOf([&] { CreatePrivateFolder(foreign); }), "File access denied");
 }
 
 TEST(WriteDocument, WritesExactlyTheBytesAndReplacesTheOldFile)
