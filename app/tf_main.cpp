@@ -16,6 +16,7 @@
 #include "simulator/simulator_page.h"
 #include "sizing/position_sizing_page.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -24,6 +25,7 @@
 
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace korvex {
@@ -102,7 +104,11 @@ void TfMain::FormCreate()
 // Each folder only if it is missing; one that exists must be our own and private.
 void TfMain::CreateWorkFolders()
 {
-    WorkFolder = GetTempDir() + QStringLiteral("ZADura/");
+    const QString temporary = GetTempDir();
+    // Without a temporary folder the work folder would land wherever we were started.
+    if (QDir::isRelativePath(temporary))
+        throw std::runtime_error(FolderErrorMessage(3));
+    WorkFolder = temporary + QStringLiteral("ZADura/");
     CreatePrivateFolder(LocalPath(WorkFolder));
     CreatePrivateFolder(LocalPath(WorkFolder + QStringLiteral("bbt/")));
 }

@@ -165,6 +165,15 @@ TEST_F(StartUp, AParentThatAllowsNoNewFolderGivesFileAccessDenied)
     EXPECT_EQ(recorder.boxes[0].text, "File access denied.");
 }
 
+TEST_F(StartUp, NoTemporaryFolderGivesInvalidFilename)
+{
+    useTempDir("");
+    EXPECT_TRUE(start().isEmpty());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, "Invalid filename.");
+    EXPECT_FALSE(fs::exists("ZADura"));
+}
+
 TEST_F(StartUp, AFailedDocumentSkipsTheStepsAfterIt)
 {
     fs::create_directories(work("Help.rtf"));
