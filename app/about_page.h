@@ -2,13 +2,30 @@
 
 #include <QWidget>
 
+class QLabel;
+class QScrollArea;
+
 namespace korvex {
 
-// Page 4: who provides the calculator, with links to the maker's web site.
+class LinkLabel;
+
+// Page 4: who provides the calculator, and the guide it recommends.
 class AboutPage : public QWidget {
     Q_OBJECT
 public:
     explicit AboutPage(QWidget* parent);
+
+Q_SIGNALS:
+    // The picture or one of the two address labels was clicked.
+    void urlClicked();
+
+private:
+    void buildScrollBox();
+
+    LinkLabel* Image1 = nullptr;
+    LinkLabel* Label10 = nullptr;
+    LinkLabel* Label11 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
 };
 
 }  // namespace korvex

@@ -2,21 +2,30 @@
 
 #include "app/about_page.h"
 #include "app/app_info.h"
+#include "app/document_writer.h"
+#include "app/embedded_document.h"
 #include "app/fonts.h"
+#include "app/get_dir.h"
 #include "app/link_label.h"
 #include "app/message_box.h"
+#include "app/rtf_text_document.h"
+#include "app/url_opener.h"
+#include "app/work_folder.h"
 #include "planner/trade_planner_page.h"
 #include "projections/profit_projections_page.h"
 #include "simulator/simulator_page.h"
 #include "sizing/position_sizing_page.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTextEdit>
 
 #include <exception>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 namespace korvex {
@@ -63,6 +72,8 @@ void TfMain::buildControls()
     lbl_Url3->setGeometry(8, 608, 165, 16);
 
     connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
+    connect(lbl_Url3, &LinkLabel::clicked, this, &TfMain::lbl_UrlClick);
+    connect(ts_About, &AboutPage::urlClicked, this, &TfMain::lbl_UrlClick);
 }
 
 // The start-up steps in their order. An error in one is shown in the error
@@ -74,6 +85,11 @@ void TfMain::FormCreate()
         [this] { ts_PositionSizing->setDisabledColor(DisabledColor()); },
         [this] { ts_PositionSizing->clearResult(); },
         [this] { ts_PositionSizing->DisablePositionInputs(); },
+        [this] { CreateWorkFolders(); },
+        [this] { LoadHelpDocument(); },
+        [this] { LoadSimulatorPage(); },
+        [this] { LoadProfitProjectionsPage(); },
+        [this] { LoadReportTemplate(); },
     };
     for (const auto& step : steps) {
         try {
@@ -85,7 +101,55 @@ void TfMain::FormCreate()
     }
 }
 
+// Each folder only if it is missing; one that exists must be our own and private.
+void TfMain::CreateWorkFolders()
+{
+    const QString temporary = GetTempDir();
+    // Without a temporary folder the work folder would land wherever we were started.
+    if (QDir::isRelativePath(temporary))
+        throw std::runtime_error(FolderErrorMessage(3));
+    WorkFolder = temporary + QStringLiteral("ZADura/");
+    CreatePrivateFolder(LocalPath(WorkFolder));
+    CreatePrivateFolder(LocalPath(WorkFolder + QStringLiteral("bbt/")));
+}
+
+void TfMain::LoadHelpDocument()
+{
+    const QString path = WorkFolder + QStringLiteral("Help.rtf");
+    WriteEmbeddedDocument(QStringLiteral("myHelp"), path);
+    QTextEdit* pane = ts_PositionSizing->helpPane();
+    LoadRtf(ReadDocument(LocalPath(path)), *pane->document());
+    pane->moveCursor(QTextCursor::Start);
+}
+
+void TfMain::LoadSimulatorPage()
+{
+    WriteEmbeddedDocument(QStringLiteral("myHTML"), WorkFolder + QStringLiteral("Home.htm"));
+    ts_Simulator->navigate(WorkFolder + QStringLiteral("Home.htm"));
+}
+
+void TfMain::LoadProfitProjectionsPage()
+{
+    // The resource numbers of the data files; the panel's code is built in.
+    const struct {
+        int resource;
+        const char* name;
+    } files[] = {{0, "background.jpg"}, {1, "Calculators.css"}, {3, "CompoundSavings.html"}};
+    for (const auto& file : files)
+        WriteEmbeddedDocument(QStringLiteral("rcSavCalc%1").arg(file.resource),
+                              WorkFolder + QStringLiteral("bbt/") + QString::fromLatin1(file.name));
+    ts_SavingsCalculator->navigate(WorkFolder + QStringLiteral("bbt/CompoundSavings.html"));
+}
+
+void TfMain::LoadReportTemplate()
+{
+    WriteEmbeddedDocument(QStringLiteral("myReport"), WorkFolder + QStringLiteral("rvReport.rav"));
+    ts_TradePlanner->setReportProjectFile(WorkFolder + QStringLiteral("rvReport.rav"));
+}
+
 void TfMain::btn_CloseClick() { close(); }
+
+void TfMain::lbl_UrlClick() { openUrl(QUrl(QString::fromUtf8(SiteAddress))); }
 
 void TfMain::centreOnScreen()
 {

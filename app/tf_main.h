@@ -30,7 +30,14 @@ private:
     void buildControls();
     void FormCreate();
     void btn_CloseClick();
+    void lbl_UrlClick();
     void centreOnScreen();
+
+    void CreateWorkFolders();
+    void LoadHelpDocument();
+    void LoadSimulatorPage();
+    void LoadProfitProjectionsPage();
+    void LoadReportTemplate();
 
     QTabWidget* pgctrl_ZADuraulator = nullptr;
     TradePlannerPage* ts_TradePlanner = nullptr;
@@ -40,6 +47,9 @@ private:
     AboutPage* ts_About = nullptr;
     QLabel* lbl_Version = nullptr;
     LinkLabel* lbl_Url3 = nullptr;
+
+    // The user's temporary folder + "ZADura/": where the documents are written.
+    QString WorkFolder;
 };
 
 }  // namespace korvex

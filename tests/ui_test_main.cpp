@@ -1,4 +1,7 @@
+#include "app/get_dir.h"
 #include "app/korvex_application.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -9,5 +12,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     korvex::KorvexApplication app(argc, argv);
+    // Windows made by the tests write their work folder here, not into the user's.
+    const QTemporaryDir temporary;
+    korvex::setTempDirSource([path = temporary.path()] { return path + QLatin1Char('/'); });
     return RUN_ALL_TESTS();
 }
