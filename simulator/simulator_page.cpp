@@ -25,6 +25,8 @@ namespace {
 // The area the page's browser had, and the margin of a document's body.
 const QRect DocumentArea(8, 8, 694, 545);
 constexpr int BodyMargin = 8;
+// The top margin a browser gives the paragraph that follows the panel.
+constexpr int ParagraphGap = 13;
 // A document of our own is a few kilobytes; a larger file is not read.
 constexpr qint64 LargestDocument = 4 * 1024 * 1024;
 
@@ -125,6 +127,7 @@ void SimulatorPage::navigate(const QString& hostDocumentPath)
         host.getImage = [folder](const QString& name) { return QImage(folder.filePath(name)); };
         panel_ = new My(size, std::move(host), content);
         layout->addWidget(panel_, 0, Qt::AlignLeft);
+        layout->addSpacing(ParagraphGap);
     }
     const std::string after = document.hasPanel ? afterPanelLine(document.markupAfter) : document.markupAfter;
     layout->addWidget(new PageTextView(QString::fromStdString(after), textWidth, content));

@@ -1,9 +1,12 @@
 #include "app/app_info.h"
 #include "app/host_document.h"
+#include "app/tf_main.h"
 #include "simulator/my_panel.h"
 #include "simulator/page_text_view.h"
 #include "simulator/simulator_page.h"
+#include "tests/app/message_box_recorder.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,6 +85,19 @@ TEST(HomeDocument, CarriesThePanelWithItsFiveParametersAndTheHeadings)
         EXPECT_NE(document.markupAfter.find(figure), std::string::npos) << figure;
 }
 
+TEST(SimulatorAtStartUp, ShowsThePanelOfTheHostDocumentWrittenToTheWorkFolder)
+{
+    MessageBoxRecorder boxes;
+    TfMain window;
+    EXPECT_TRUE(boxes.boxes.empty());
+    auto* page = window.findChild<SimulatorPage*>("ts_Simulator");
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(page->panel(), nullptr);
+    EXPECT_EQ(page->panel()->size(), QSize(653, 408));
+    EXPECT_EQ(page->panel()->pageParameters().background, (Rgb{255, 255, 255}));
+    EXPECT_EQ(page->panel()->simulation().tableLines(), 1);
+}
+
 TEST_F(PageTest, ShowsThePanelOnTopAndTheTextBelowItToScrollTo)
 {
     page.navigate(write(homeDocument()));
@@ -98,7 +114,7 @@ TEST_F(PageTest, ShowsThePanelOnTopAndTheTextBelowItToScrollTo)
     PageTextView* text = texts().front();
     EXPECT_TRUE(text->toPlainText().startsWith("What does this tool show ?")) << "the break ends the panel's line";
     EXPECT_TRUE(text->toPlainText().contains("What is a \"Win/Loss ratio\" parameter?"));
-    EXPECT_GE(text->y(), panel->geometry().bottom());
+    EXPECT_GE(text->y(), panel->geometry().bottom() + 10) << "a paragraph's gap under the panel";
     EXPECT_LE(text->geometry().right(), area()->viewport()->width());
     const QWidget* content = area()->widget();
     EXPECT_GT(content->height(), area()->viewport()->height());
@@ -106,6 +122,19 @@ TEST_F(PageTest, ShowsThePanelOnTopAndTheTextBelowItToScrollTo)
     EXPECT_EQ(area()->horizontalScrollBar()->maximum(), 0);
     // The whole text is laid out, none of it cut off.
     EXPECT_GE(text->height(), static_cast<int>(text->document()->size().height()));
+}
+
+TEST_F(PageTest, PageKeysFromAFieldScrollToTheText)
+{
+    page.navigate(write(homeDocument()));
+    QApplication::setActiveWindow(&page);
+    auto* winLoss = page.panel()->findChild<QLineEdit*>("tfStepY");
+    winLoss->setFocus();
+    QTest::keyClick(winLoss, Qt::Key_PageDown);
+    EXPECT_GT(area()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(winLoss->text(), "1.0");
+    QTest::keyClick(winLoss, Qt::Key_PageUp);
+    EXPECT_EQ(area()->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(PageTest, MissingOrUnreadableDocumentLeavesThePageBlank)
