@@ -102,7 +102,7 @@ TEST(PanelPicture, CurvesBuildUpFromLeftToRightAndANewGenerateStartsOver)
     EXPECT_EQ(image.pixelColor(256, 177), Black) << "later redraws draw everything at once";
 }
 
-TEST(PanelPicture, FlatSetIsALevelLineInTheMiddle)
+TEST(PanelPicture, FlatSetIsALevelLineInTheMiddleAndHugeRatiosDrawSafely)
 {
     TestPanel panel{RandomSequence::constant(0.3)};
     ASSERT_TRUE(panel.generate("0", "1", "1"));
@@ -110,6 +110,11 @@ TEST(PanelPicture, FlatSetIsALevelLineInTheMiddle)
     EXPECT_EQ(image.pixelColor(100, 177), Black);
     EXPECT_EQ(image.pixelColor(400, 176), Black);
     EXPECT_EQ(image.pixelColor(400, 175), White);
+
+    // The largest ratio accepted keeps every row and label defined.
+    ASSERT_TRUE(panel.generate("1e6", "3", "0.5"));
+    EXPECT_EQ(panel.builtUp().pixelColor(0, 0), Blue);
+    EXPECT_EQ(panel.field("tf5")->text(), "499999.5");
 }
 
 }  // namespace
