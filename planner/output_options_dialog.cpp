@@ -117,19 +117,21 @@ void OutputOptionsDialog::updateControls()
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(!toFile || !edtFileName->text().trimmed().isEmpty());
 }
 
-ReportDestination OutputOptionsDialog::destination() const
+OutputChoice OutputOptionsDialog::choice() const
 {
+    OutputChoice choice;
     if (rbPrinter->isChecked())
-        return ReportDestination::Printer;
-    return rbFile->isChecked() ? ReportDestination::File : ReportDestination::Preview;
-}
-
-QString OutputOptionsDialog::fileName() const
-{
-    QString name = edtFileName->text().trimmed();
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".pdf");
-    return name;
+        choice.destination = ReportDestination::Printer;
+    else if (rbFile->isChecked())
+        choice.destination = ReportDestination::File;
+    choice.printerName = cboPrinter->currentText();
+    choice.copies = spnCopies->value();
+    choice.collate = chkCollate->isChecked();
+    choice.duplex = chkDuplex->isChecked();
+    choice.fileName = edtFileName->text().trimmed();
+    if (!choice.fileName.isEmpty() && QFileInfo(choice.fileName).suffix().isEmpty())
+        choice.fileName += QStringLiteral(".pdf");
+    return choice;
 }
 
 void OutputOptionsDialog::browseForFile()
@@ -145,28 +147,6 @@ void OutputOptionsDialog::setUpPrinter()
     printer_.setPrinterName(cboPrinter->currentText());
     QPageSetupDialog setup(&printer_, this);
     setup.exec();
-}
-
-void OutputOptionsDialog::accept()
-{
-    switch (destination()) {
-    case ReportDestination::Printer:
-        printer_.setOutputFormat(QPrinter::NativeFormat);
-        printer_.setPrinterName(cboPrinter->currentText());
-        printer_.setCopyCount(spnCopies->value());
-        printer_.setCollateCopies(chkCollate->isChecked());
-        printer_.setDuplex(chkDuplex->isChecked() ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
-        break;
-    case ReportDestination::File:
-        if (fileName().isEmpty())
-            return;
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(fileName());
-        break;
-    case ReportDestination::Preview:
-        break;
-    }
-    QDialog::accept();
 }
 
 }  // namespace korvex

@@ -16,19 +16,24 @@ namespace korvex {
 
 enum class ReportDestination { Printer, Preview, File };
 
+struct OutputChoice {
+    ReportDestination destination = ReportDestination::Preview;
+    QString printerName;
+    int copies = 1;
+    bool collate = false;
+    bool duplex = false;
+    QString fileName;  // a PDF file; ".pdf" added when the name has no suffix
+};
+
 // "Output Options": where the report goes (preview at first), and for a
-// printer which one, its setup, copies, collation and duplex. OK writes the
-// choices into the printer it was given.
+// printer which one, its setup, copies, collation and duplex. The printer's
+// own setup works on the printer it was given.
 class OutputOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     OutputOptionsDialog(QPrinter& printer, const QStringList& printerNames, QWidget* parent);
 
-    ReportDestination destination() const;
-    // The PDF file for the file destination, ".pdf" added when it has no suffix.
-    QString fileName() const;
-
-    void accept() override;
+    OutputChoice choice() const;
 
 private:
     void buildControls();

@@ -30,6 +30,25 @@ void setUpPaper(QPrinter& printer, const RavePage& page)
         printer.setPageOrientation(QPageLayout::Landscape);
 }
 
+void applyChoice(QPrinter& printer, const OutputChoice& choice)
+{
+    switch (choice.destination) {
+    case ReportDestination::Printer:
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(choice.printerName);
+        printer.setCopyCount(choice.copies);
+        printer.setCollateCopies(choice.collate);
+        printer.setDuplex(choice.duplex ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
+        break;
+    case ReportDestination::File:
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(choice.fileName);
+        break;
+    case ReportDestination::Preview:
+        break;
+    }
+}
+
 // "Report Status": progress over the pages, with Cancel.
 class ReportStatus {
 public:
@@ -90,10 +109,12 @@ void RvSystem::Execute(const std::vector<const RavePage*>& pages, QWidget* paren
     OutputOptionsDialog options(printer, printerNames(), parent);
     if (options.exec() != QDialog::Accepted)
         return;
+    const OutputChoice choice = options.choice();
+    applyChoice(printer, choice);
     setUpPaper(printer, *pages.front());
 
     const int pageCount = static_cast<int>(pages.size());
-    if (options.destination() == ReportDestination::Preview) {
+    if (choice.destination == ReportDestination::Preview) {
         {
             ReportStatus status(pageCount, parent);
             if (!status.reached(0) || !status.reached(pageCount))

@@ -1,0 +1,95 @@
+#pragma once
+// Helpers for the printing tests: answering the report dialogs as a user
+// would, and reading back the words of a PDF with their positions.
+
+#include <QApplication>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace korvex {
+
+// Watches for a window with the given title and acts on it once, from the
+// event loop of whatever modal window is running at the time.
+class WhenShown {
+public:
+    WhenShown(const QString& title, std::function<void(QWidget&)> act)
+        : title_(title)
+        , act_(std::move(act))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { look(); });
+        timer_.start(0);
+    }
+
+    bool seen() const { return seen_; }
+
+private:
+    void look()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == title_) {
+                timer_.stop();
+                seen_ = true;
+                act_(*widget);
+                return;
+            }
+        }
+    }
+
+    QString title_;
+    std::function<void(QWidget&)> act_;
+    QTimer timer_;
+    bool seen_ = false;
+};
+
+struct PdfWord {
+    QString text;
+    double xMin, yMin, xMax, yMax;  // points from the page's top-left corner
+};
+
+// Every word of a PDF as pdftotext places it; empty when the tool fails.
+inline std::vector<PdfWord> pdfWords(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return {};
+    std::vector<PdfWord> words;
+    QXmlStreamReader xml(tool.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("word"))
+            continue;
+        const auto a = xml.attributes();
+        PdfWord word{QString(), a.value(QLatin1String("xMin")).toDouble(), a.value(QLatin1String("yMin")).toDouble(),
+                     a.value(QLatin1String("xMax")).toDouble(), a.value(QLatin1String("yMax")).toDouble()};
+        word.text = xml.readElementText();
+        words.push_back(word);
+    }
+    return words;
+}
+
+// The "Key: value" lines of pdfinfo.
+inline QString pdfInfo(const QString& path, const QString& key)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdfinfo"), {path});
+    if (!tool.waitForFinished(30000))
+        return {};
+    for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(key + QLatin1Char(':')))
+            return line.mid(key.size() + 1).trimmed();
+    }
+    return {};
+}
+
+}  // namespace korvex
