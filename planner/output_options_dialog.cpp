@@ -71,7 +71,9 @@ void OutputOptionsDialog::buildControls()
     printerRow->addWidget(cboPrinter, 1);
     printerRow->addWidget(btnSetup);
     auto* printerLayout = new QFormLayout(printerBox);
-    printerLayout->addRow(QStringLiteral("&Name:"), printerRow);
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), printerBox);
+    nameLabel->setBuddy(cboPrinter);
+    printerLayout->addRow(nameLabel, printerRow);
     printerLayout->addRow(QStringLiteral("&Copies:"), spnCopies);
     printerLayout->addRow(QString(), chkCollate);
     printerLayout->addRow(QString(), chkDuplex);

@@ -5,6 +5,9 @@
 #include "planner/rave_project.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -77,6 +80,14 @@ private:
     QProgressDialog dialog_;
 };
 
+// Large enough to read the page, within the screen.
+QSize previewSize(const QWidget* parent)
+{
+    const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted(800, 760);
+    return screen ? wanted.boundedTo(screen->availableSize()) : wanted;
+}
+
 }  // namespace
 
 RvSystem::RvSystem()
@@ -123,6 +134,7 @@ void RvSystem::Execute(const std::vector<const RavePage*>& pages, QWidget* paren
         QPrintPreviewDialog preview(&printer, parent);
         preview.setObjectName(QStringLiteral("ReportPreview"));
         preview.setWindowTitle(QStringLiteral("Report Preview"));
+        preview.resize(previewSize(parent));
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&pages](QPrinter* target) { PrintPages(*target, pages); });
         preview.exec();

@@ -325,6 +325,17 @@ TEST_F(RvProjectTest, CancelProducesNothing)
     EXPECT_FALSE(QFileInfo::exists(file));
 }
 
+TEST_F(RvProjectTest, AFileThatCannotBeWrittenIsAnError)
+{
+    const RaveProject project = filledPlan("");
+    const RavePage& page = project.reports[0].pages[0];
+    RvSystem system;
+    system.printerNames = [] { return QStringList(); };
+    const QString file = path("missing-folder/plan.pdf");
+    const WhenShown options(QStringLiteral("Output Options"), [&](QWidget& dialog) { chooseFile(dialog, file); });
+    EXPECT_EQ(errorOf([&] { system.Execute({&page}, nullptr); }), "Cannot create file \"" + file.toStdString() + "\"");
+}
+
 TEST_F(RvProjectTest, PreviewShowsThePageInAModalWindow)
 {
     const RaveProject project = filledPlan("");
