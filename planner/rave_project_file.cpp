@@ -141,9 +141,10 @@ RavePage readPage(const QJsonObject& object, const QString& where)
     const RaveFont pageFont = readFont(members, RaveFont{});
     const QJsonArray items = members.array("items");
     for (qsizetype i = 0; i < items.size(); ++i) {
-        const QString what = QStringLiteral("item");
-        page.items.push_back(readItem(objectAt(items, i, what),
-                                      QStringLiteral("item %1 of %2").arg(i + 1).arg(members.where()), pageFont));
+        const QString where = QStringLiteral("item %1 of %2").arg(i + 1).arg(members.where());
+        if (!items.at(i).isObject())
+            reject(where + QStringLiteral(" is not an object"));
+        page.items.push_back(readItem(items.at(i).toObject(), where, pageFont));
     }
     return page;
 }

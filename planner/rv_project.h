@@ -30,8 +30,6 @@ public:
     // Produces every page of a report through the output system.
     void ExecuteReport(std::string_view reportName, QWidget* parent);
 
-    RvSystem& system() { return system_; }
-
 private:
     RaveProject& project();
 

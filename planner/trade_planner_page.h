@@ -28,7 +28,6 @@ public:
 
     // The clock of the printed plan's date line.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
-    RvProject& reportProject() { return RvProject_; }
 
     static constexpr int kNotesLength = 800;
 

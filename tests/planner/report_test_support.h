@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QObject>
 #include <QProcess>
+#include <QSizeF>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -57,8 +58,9 @@ struct PdfWord {
     double xMin, yMin, xMax, yMax;  // points from the page's top-left corner
 };
 
-// Every word of a PDF as pdftotext places it; empty when the tool fails.
-inline std::vector<PdfWord> pdfWords(const QString& path)
+// Every word of a PDF as pdftotext places it, and the size of each page;
+// nothing when the tool fails.
+inline std::vector<PdfWord> pdfWords(const QString& path, std::vector<QSizeF>* pages = nullptr)
 {
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
@@ -67,29 +69,18 @@ inline std::vector<PdfWord> pdfWords(const QString& path)
     std::vector<PdfWord> words;
     QXmlStreamReader xml(tool.readAllStandardOutput());
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("word"))
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto a = xml.attributes();
-        PdfWord word{QString(), a.value(QLatin1String("xMin")).toDouble(), a.value(QLatin1String("yMin")).toDouble(),
-                     a.value(QLatin1String("xMax")).toDouble(), a.value(QLatin1String("yMax")).toDouble()};
-        word.text = xml.readElementText();
-        words.push_back(word);
+        auto number = [&a](const char* name) { return a.value(QLatin1String(name)).toDouble(); };
+        if (xml.name() == QLatin1String("page") && pages)
+            pages->emplace_back(number("width"), number("height"));
+        if (xml.name() == QLatin1String("word")) {
+            words.push_back({QString(), number("xMin"), number("yMin"), number("xMax"), number("yMax")});
+            words.back().text = xml.readElementText();
+        }
     }
     return words;
-}
-
-// The "Key: value" lines of pdfinfo.
-inline QString pdfInfo(const QString& path, const QString& key)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("pdfinfo"), {path});
-    if (!tool.waitForFinished(30000))
-        return {};
-    for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        if (line.startsWith(key + QLatin1Char(':')))
-            return line.mid(key.size() + 1).trimmed();
-    }
-    return {};
 }
 
 }  // namespace korvex
