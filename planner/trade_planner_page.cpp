@@ -75,7 +75,7 @@ TradePlannerPage::TradePlannerPage(QWidget* parent)
 {
     setObjectName(QStringLiteral("ts_TradePlanner"));
     buildControls();
-    setTabOrder();
+    chainTabOrder();
 }
 
 void TradePlannerPage::setReportProjectFile(const QString& path) { projectFile_ = path; }
@@ -167,7 +167,7 @@ void TradePlannerPage::buildControls()
     connect(btn_TradePlannerPrint, &QPushButton::clicked, this, &TradePlannerPage::btn_TradePlannerPrintClick);
 }
 
-void TradePlannerPage::setTabOrder()
+void TradePlannerPage::chainTabOrder()
 {
     QWidget* previous = nullptr;
     for (const Placement& place : kLayout) {

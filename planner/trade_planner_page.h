@@ -36,7 +36,7 @@ protected:
 
 private:
     void buildControls();
-    void setTabOrder();
+    void chainTabOrder();
     void btn_TradePlannerCalculateClick();
     void btn_TradePlannerPrintClick();
     void PrintTradePlan();
