@@ -8,6 +8,6 @@ ProfitProjectionsPage::ProfitProjectionsPage(QWidget* parent)
     setObjectName(QStringLiteral("ts_SavingsCalculator"));
 }
 
-void ProfitProjectionsPage::navigate(const QString&) {}
+void ProfitProjectionsPage::navigate(const QString&) { }
 
-}  // namespace korvex
+} // namespace korvex

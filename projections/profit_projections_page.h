@@ -14,4 +14,4 @@ public:
     void navigate(const QString& hostDocumentPath);
 };
 
-}  // namespace korvex
+} // namespace korvex
