@@ -243,6 +243,19 @@ TEST_F(ProjectionsPage, LeavingAChangedFieldRecalculates)
     EXPECT_EQ(panel->graph()->data().values.size(), 5u);
 }
 
+TEST_F(ProjectionsPage, GoesAwayWhileAChangedFieldHasTheFocus)
+{
+    QApplication::setActiveWindow(page.get());
+    panel->monthsField()->setFocus();
+    QTest::keyClicks(panel->monthsField(), "7");
+    page->navigate(documentPath()); // the old panel is deleted with its focused field
+    ASSERT_NE(page->panel(), nullptr);
+    EXPECT_EQ(page->panel()->monthsField()->text(), "10");
+    page->panel()->monthsField()->setFocus();
+    QTest::keyClicks(page->panel()->monthsField(), "8");
+    page.reset();
+}
+
 TEST_F(ProjectionsPage, TabGoesThroughTheFourFieldsThenTheButtons)
 {
     QApplication::setActiveWindow(page.get());
