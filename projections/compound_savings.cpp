@@ -33,16 +33,6 @@ CompoundSavings::CompoundSavings(PanelParameters parameters, const QImage& backg
     calculate();
 }
 
-// A field that loses the focus while the panel goes away must not ask the
-// half-destroyed panel for a calculation.
-CompoundSavings::~CompoundSavings()
-{
-    for (QObject* input : std::initializer_list<QObject*> { amount_, months_, contributions_, rate_,
-             amountSlider_, monthsSlider_, contributionsSlider_, rateSlider_ })
-        if (input)
-            input->disconnect(this);
-}
-
 void CompoundSavings::readParameters()
 {
     const PanelParameters& p = parameters();

@@ -20,7 +20,6 @@ class CompoundSavings : public CalculatorApplet {
     Q_OBJECT
 public:
     CompoundSavings(PanelParameters parameters, const QImage& background, QWidget* parent);
-    ~CompoundSavings() override;
 
     // The filled report of the fields as they stand, or the error page.
     std::string sJavaScriptReport(const QString& kind);

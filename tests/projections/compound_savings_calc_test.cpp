@@ -111,16 +111,6 @@ TEST(CompoundSavingsCalc, ScaleThresholdsAreStrict)
     EXPECT_EQ(projection(100'001, 0, 1, 0).DS_BALANCE[0], 100.001f);
 }
 
-TEST(CompoundSavingsCalc, ArraysAreReplacedOnEveryRun)
-{
-    CompoundSavingsCalc calc = projection(1000, 0, 100, 2);
-    calc.YEARS = 3;
-    calc.recalculate();
-    EXPECT_EQ(calc.DR_BALANCE.size(), 3u);
-    EXPECT_EQ(calc.DS_BALANCE.size(), 3u);
-    EXPECT_EQ(calc.cats.size(), 3u);
-}
-
 TEST(CompoundSavingsCalc, NoPeriodsAndNoDepositFrequencyStayFinite)
 {
     CompoundSavingsCalc calc = projection(1000, 0, 0, 2);

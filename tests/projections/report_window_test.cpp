@@ -73,18 +73,6 @@ TEST_F(ProjectionsReport, OneWindowThatTheSecondClickRefreshes)
     EXPECT_NE(page->reportWindow(), nullptr);
 }
 
-TEST_F(ProjectionsReport, ATypedValueIsUsedWithoutEnter)
-{
-    panel->monthsField()->setText("100");
-    page->viewReport();
-    const QString html = page->reportWindow()->report();
-    EXPECT_EQ(html.count("<TR"), 3 + 7 + 102); // header bar, summary box and table
-    EXPECT_TRUE(html.contains("<TR bgcolor=#CCCCCC><TD>99</TD>"));
-    EXPECT_TRUE(html.contains("<TR><TD>100</TD>"));
-    EXPECT_EQ(panel->monthsField()->text(), "100");
-    EXPECT_FALSE(panel->border()->showsError());
-}
-
 TEST_F(ProjectionsReport, AnInvalidFieldGivesTheErrorPageAndLeavesTheBand)
 {
     panel->monthsField()->setText("150");
