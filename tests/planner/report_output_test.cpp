@@ -15,6 +15,8 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
+#include "tests/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -28,16 +30,6 @@ QByteArray embeddedTemplate()
     QFile file(QStringLiteral(":/documents/myReport"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     return file.readAll();
-}
-
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST(ReportTemplate, ExplainsWhatIsWrongWithADamagedFile)

@@ -1,22 +1,14 @@
 #include "app/numbers.h"
 #include "planner/trade_plan_report.h"
 
+#include "tests/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace korvex {
 namespace {
-
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST(PlanDate, WritesTheTwelveHourClockWithTheLongNames)
 {
