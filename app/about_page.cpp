@@ -138,7 +138,8 @@ void AboutPage::buildScrollBox()
         check->setPixmap(checkMark);
         check->setGeometry(CheckLeft, topic.checkTop, 18, 20);
         auto* text = new QLabel(QString::fromUtf8(topic.text), content);
-        text->setObjectName(QStringLiteral("Label%1").arg(i + 12));
+        // Numbered after the other pages' labels: every name in the window is unique.
+        text->setObjectName(QStringLiteral("Label%1").arg(i + 29));
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         text->setGeometry(TopicLeft, topic.labelTop, TopicWidth, topic.lines * LineHeight);

@@ -1,13 +1,145 @@
 #include "projections/profit_projections_page.h"
 
+#include "app/host_document.h"
+#include "projections/compound_savings.h"
+#include "projections/nbr.h"
+#include "projections/panel_parameters.h"
+#include "projections/report_window.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QScreen>
+
 namespace korvex {
+
+namespace {
+
+// Where the host document puts things, in pixels.
+struct Layout {
+    QRect browser { 8, 8, 694, 545 };
+    int pageMargin = 8;
+    QSize panel { 565, 400 };
+    int framePadding = 20;
+    int frameBorder = 2;
+    QColor frameColour { 0x7f, 0x7f, 0xff };
+    int buttonGap = 8;
+    QSize button { 90, 25 };
+    int buttonSpacing = 6;
+};
+const Layout kLayout;
+
+// Host documents are small; anything larger is not one.
+constexpr qint64 kLargestDocument = 4 * 1024 * 1024;
+
+} // namespace
 
 ProfitProjectionsPage::ProfitProjectionsPage(QWidget* parent)
     : QWidget(parent)
+    , wbSavingsCalculator(new QWidget(this))
 {
     setObjectName(QStringLiteral("ts_SavingsCalculator"));
+    wbSavingsCalculator->setObjectName(QStringLiteral("wbSavingsCalculator"));
+    wbSavingsCalculator->setGeometry(kLayout.browser);
+    wbSavingsCalculator->setAutoFillBackground(true);
+    QPalette white = wbSavingsCalculator->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    wbSavingsCalculator->setPalette(white);
 }
 
-void ProfitProjectionsPage::navigate(const QString&) {}
+ProfitProjectionsPage::~ProfitProjectionsPage()
+{
+    delete report_;
+}
 
-}  // namespace korvex
+ReportWindow* ProfitProjectionsPage::reportWindow() const
+{
+    return report_;
+}
+
+void ProfitProjectionsPage::clear()
+{
+    delete content_;
+    content_ = nullptr;
+    panel_ = nullptr;
+}
+
+void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
+{
+    clear();
+    QFile file(hostDocumentPath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDocument)
+        return;
+    const QByteArray html = file.readAll();
+    const HostDocument document
+        = ReadHostDocument(std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
+    if (!document.hasPanel)
+        return;
+    folder_ = QFileInfo(hostDocumentPath).absolutePath();
+
+    PanelParameters parameters(document.parameters);
+    // The picture is looked up next to the document, never elsewhere.
+    const QString picture = QFileInfo(QString::fromStdString(parameters.text("BACKGROUND", ""))).fileName();
+    const QImage background = picture.isEmpty() ? QImage() : QImage(folder_ + QLatin1Char('/') + picture);
+
+    content_ = new QWidget(wbSavingsCalculator);
+    content_->setObjectName(QStringLiteral("document"));
+    const int frameSide = kLayout.frameBorder + kLayout.framePadding;
+    const QSize frameSize = kLayout.panel + QSize(2 * frameSide, 2 * frameSide);
+    auto* frame = new QWidget(content_);
+    frame->setObjectName(QStringLiteral("frame"));
+    frame->setGeometry(
+        QRect(QPoint((kLayout.browser.width() - frameSize.width()) / 2, kLayout.pageMargin), frameSize));
+    frame->setStyleSheet(QStringLiteral("#frame { border: %1px solid %2; background: white; }")
+                             .arg(kLayout.frameBorder)
+                             .arg(kLayout.frameColour.name()));
+    frame->setAttribute(Qt::WA_StyledBackground);
+
+    panel_ = new CompoundSavings(std::move(parameters), background, frame);
+    panel_->setGeometry(QRect(QPoint(frameSide, frameSide), kLayout.panel));
+
+    auto* calculate = new QPushButton(QStringLiteral("Calculate"), content_);
+    calculate->setObjectName(QStringLiteral("btn_ProjectionsCalculate"));
+    auto* report = new QPushButton(QStringLiteral("View Report"), content_);
+    report->setObjectName(QStringLiteral("btn_ViewReport"));
+    const int buttonsWidth = 2 * kLayout.button.width() + kLayout.buttonSpacing;
+    const int buttonsLeft = (kLayout.browser.width() - buttonsWidth) / 2;
+    const int buttonsTop = frame->geometry().bottom() + 1 + kLayout.buttonGap;
+    calculate->setGeometry(QRect(QPoint(buttonsLeft, buttonsTop), kLayout.button));
+    report->setGeometry(QRect(
+        QPoint(buttonsLeft + kLayout.button.width() + kLayout.buttonSpacing, buttonsTop), kLayout.button));
+    connect(calculate, &QPushButton::clicked, panel_, &CompoundSavings::calculate);
+    connect(report, &QPushButton::clicked, this, &ProfitProjectionsPage::viewReport);
+
+    QWidget::setTabOrder(panel_->startingAmountField(), panel_->monthsField());
+    QWidget::setTabOrder(panel_->monthsField(), panel_->contributionsField());
+    QWidget::setTabOrder(panel_->contributionsField(), panel_->rateField());
+    QWidget::setTabOrder(panel_->rateField(), calculate);
+    QWidget::setTabOrder(calculate, report);
+
+    content_->setGeometry(QRect(QPoint(0, 0), kLayout.browser.size()));
+    content_->show();
+}
+
+void ProfitProjectionsPage::viewReport()
+{
+    if (!panel_)
+        return;
+    const QString html = QString::fromStdString(panel_->sJavaScriptReport(QStringLiteral("HTML")));
+    if (!report_) {
+        report_ = new ReportWindow(folder_);
+        report_->setAttribute(Qt::WA_DeleteOnClose);
+        const QScreen* screen = window()->screen() ? window()->screen() : QGuiApplication::primaryScreen();
+        const QRect place = ReportWindow::placeOnScreen(screen ? screen->geometry() : QRect());
+        report_->resize(place.size());
+        report_->move(place.topLeft());
+    }
+    report_->setReport(html);
+    report_->show();
+    report_->raise();
+    report_->activateWindow();
+}
+
+} // namespace korvex

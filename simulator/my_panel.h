@@ -44,7 +44,7 @@ public:
 
     const EquitySimulation& simulation() const { return simulation_; }
     const PanelGeometry& panelGeometry() const { return geometry_; }
-    const PanelParameters& pageParameters() const { return parameters_; }
+    const SimulatorPageParams& pageParameters() const { return parameters_; }
     bool isBuildingUp() const { return pause != 1; }
 
 protected:
@@ -63,7 +63,7 @@ private:
     PanelHost host_;
     PanelGeometry geometry_;
     EquitySimulation simulation_;
-    PanelParameters parameters_;
+    SimulatorPageParams parameters_;
     QImage banner_;
 
     // The first redraw after a generation builds the curves up while pause

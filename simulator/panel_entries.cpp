@@ -58,7 +58,7 @@ std::optional<Rgb> parseColour(std::string_view text)
     return Rgb{channels[0], channels[1], channels[2]};
 }
 
-PanelParameters usePageParams(const ParameterLookup& getParameter)
+SimulatorPageParams usePageParams(const ParameterLookup& getParameter)
 {
     std::vector<std::string> values;
     bool complete = true;
@@ -78,7 +78,7 @@ PanelParameters usePageParams(const ParameterLookup& getParameter)
     };
     auto colour = [&](std::size_t i) { return parseColour(values[i]).value_or(*parseColour(info[i].absentValue)); };
 
-    PanelParameters parameters;
+    SimulatorPageParams parameters;
     parameters.text = values[0];
     parameters.textsize = integer(2);
     parameters.textstyle = integer(3);

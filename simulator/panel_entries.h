@@ -31,7 +31,7 @@ struct ParameterInfo {
 // panel reports about each and the value it uses when the set is incomplete.
 const std::vector<ParameterInfo>& getParameterInfo();
 
-struct PanelParameters {
+struct SimulatorPageParams {
     std::string text;
     Rgb background;
     int textsize = 12;
@@ -44,7 +44,7 @@ using ParameterLookup = std::function<std::optional<std::string>(std::string_vie
 // All five parameters or none: when any one is absent the panel uses its own
 // values for all five. A colour that is not six hexadecimal digits, or a
 // size or style that is not an integer, falls back to the panel's own value.
-PanelParameters usePageParams(const ParameterLookup& getParameter);
+SimulatorPageParams usePageParams(const ParameterLookup& getParameter);
 
 // Six hexadecimal digits rrggbb in either case; further characters ignored.
 std::optional<Rgb> parseColour(std::string_view text);

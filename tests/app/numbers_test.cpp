@@ -1,6 +1,8 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 
+#include "tests/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -233,16 +235,6 @@ TEST_F(NumbersTest, RoundToWholeOutsideTheRangeIsAnInvalidOperation)
             EXPECT_STREQ(error.what(), "Invalid floating point operation");
         }
     }
-}
-
-std::string errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const FloatError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 TEST_F(NumbersTest, CheckedArithmetic)

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 
@@ -117,6 +118,26 @@ TEST(LabelledEdit, SelectsItsTextWhenFocusedFromTheKeyboardOrTheProgram)
     second.deselect();
     QTest::mouseClick(&second, Qt::LeftButton);
     EXPECT_TRUE(second.selectedText().isEmpty());
+}
+
+}  // namespace
+}  // namespace korvex
+
+namespace korvex {
+namespace {
+
+// Controls are found by name, so no two may share one.
+TEST(TfMain, EveryControlNameIsUnique)
+{
+    TfMain window;
+    QSet<QString> seen;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        EXPECT_FALSE(seen.contains(name)) << name.toStdString();
+        seen.insert(name);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "app/work_folder.h"
 #include "tests/app/temp_folder.h"
 
+#include "tests/error_of.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -15,16 +17,6 @@
 
 namespace korvex {
 namespace {
-
-std::string errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return {};
-}
 
 mode_t modeOf(const std::string& path)
 {

@@ -50,14 +50,14 @@ const std::map<std::string, std::string> HomeParameters{
 
 TEST(PageParameters, AllFiveOrNone)
 {
-    const PanelParameters home = usePageParams(lookup(HomeParameters));
+    const SimulatorPageParams home = usePageParams(lookup(HomeParameters));
     EXPECT_EQ(home.textcolor, (Rgb{0, 0, 255}));
     EXPECT_EQ(home.background, (Rgb{255, 255, 255}));
     EXPECT_EQ(home.textsize, 20);
     for (const auto& [name, value] : HomeParameters) {
         auto partial = HomeParameters;
         partial.erase(name);
-        const PanelParameters p = usePageParams(lookup(partial));
+        const SimulatorPageParams p = usePageParams(lookup(partial));
         EXPECT_EQ(p.textcolor, (Rgb{0, 0, 0})) << "without " << name;
         EXPECT_EQ(p.background, (Rgb{192, 192, 192})) << "without " << name;
         EXPECT_EQ(p.text, "Running string") << "without " << name;
@@ -74,7 +74,7 @@ TEST(PageParameters, ColoursAreSixHexDigitsAndBadOnesFallBackToTheDefault)
         auto values = HomeParameters;
         values["background"] = text;
         values["textsize"] = "big";
-        const PanelParameters p = usePageParams(lookup(values));
+        const SimulatorPageParams p = usePageParams(lookup(values));
         EXPECT_EQ(p.background, expected.value_or(Rgb{192, 192, 192})) << text;
         EXPECT_EQ(p.textcolor, (Rgb{0, 0, 255})) << text;
         EXPECT_EQ(p.textsize, 12);

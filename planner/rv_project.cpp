@@ -1,0 +1,65 @@
+#include "planner/rv_project.h"
+
+#include "planner/rave_project_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace korvex {
+
+namespace {
+
+// Far more than any layout needs; a larger file is not a template.
+constexpr qint64 kLargestProjectFile = 4 * 1024 * 1024;
+
+std::string quotedPath(const QString& path) { return "\"" + path.toStdString() + "\""; }
+
+}  // namespace
+
+void RvProject::Open()
+{
+    if (project_)
+        return;
+    const QFileInfo info(projectFile_);
+    if (projectFile_.isEmpty() || !info.exists() || info.isDir())
+        throw std::runtime_error("The following reporting project does not exist:\r" + quotedPath(projectFile_));
+    QFile file(projectFile_);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("Cannot open file " + quotedPath(projectFile_) + ". "
+                                 + file.errorString().toStdString());
+    if (file.size() > kLargestProjectFile)
+        throw std::runtime_error("The reporting project " + quotedPath(projectFile_) + " is too large");
+    try {
+        project_ = ReadRaveProject(file.readAll());
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error("The reporting project " + quotedPath(projectFile_)
+                                 + " cannot be read: " + error.what());
+    }
+}
+
+RaveProject& RvProject::project()
+{
+    if (!project_)
+        throw std::logic_error("The reporting project is not open");
+    return *project_;
+}
+
+RaveProjectManager RvProject::ProjectManager() { return RaveProjectManager(project()); }
+
+void RvProject::ExecuteReport(std::string_view reportName, QWidget* parent)
+{
+    for (const RaveReport& report : project().reports) {
+        if (report.name != reportName)
+            continue;
+        std::vector<const RavePage*> pages;
+        for (const RavePage& page : report.pages)
+            pages.push_back(&page);
+        system_.Execute(pages, parent);
+        return;
+    }
+    throw std::runtime_error("The reporting project has no report \"" + std::string(reportName) + "\"");
+}
+
+}  // namespace korvex

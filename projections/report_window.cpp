@@ -1,0 +1,173 @@
+#include "projections/report_window.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include <stdexcept>
+
+namespace korvex {
+
+namespace {
+
+const QString kStyleSheet = QStringLiteral("Calculators.css");
+
+ReportWindow::UrlOpener& urlOpener()
+{
+    static ReportWindow::UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return opener;
+}
+
+// The report declares ISO-8859-1; writing every other character as a
+// character reference keeps the file right under any ASCII-based charset.
+QByteArray asciiHtml(const QString& html)
+{
+    QByteArray bytes;
+    bytes.reserve(html.size());
+    for (const char32_t c : html.toUcs4()) {
+        if (c < 0x80)
+            bytes.append(static_cast<char>(c));
+        else
+            bytes.append("&#" + QByteArray::number(static_cast<uint>(c)) + ';');
+    }
+    return bytes;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString())
+                                     .toStdString());
+}
+
+} // namespace
+
+void ReportWindow::setUrlOpener(UrlOpener opener)
+{
+    urlOpener() = opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+ReportWindow::ReportWindow(const QString& folder, QWidget* parent)
+    : QMainWindow(parent)
+    , folder_(folder)
+    , view_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("newwin"));
+    // The main window alone decides when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    view_->setObjectName(QStringLiteral("reportView"));
+    view_->setOpenLinks(false);
+    view_->setSearchPaths({ folder_ });
+    setCentralWidget(view_);
+    buildCommands();
+}
+
+QRect ReportWindow::placeOnScreen(const QRect& screen)
+{
+    const int left = screen.isValid() ? screen.x() + screen.width() / 2 - 300 : 0;
+    const int top = screen.isValid() ? screen.y() + 20 : 20;
+    return QRect(left, top, 600, 380);
+}
+
+void ReportWindow::buildCommands()
+{
+    auto* file = menuBar()->addMenu(tr("&File"));
+    auto* tools = addToolBar(tr("Report"));
+    tools->setObjectName(QStringLiteral("reportTools"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    const auto command = [&](const QString& name, const QString& text, QKeySequence keys, auto run) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        file->addAction(action);
+        tools->addAction(action);
+        return action;
+    };
+    command(QStringLiteral("printAction"), tr("&Print..."), QKeySequence::Print, &ReportWindow::print);
+    command(
+        QStringLiteral("saveAction"), tr("&Save as HTML..."), QKeySequence::Save, &ReportWindow::saveAsHtml);
+    command(QStringLiteral("browserAction"), tr("Open in &Web Browser"), QKeySequence(Qt::CTRL | Qt::Key_B),
+        &ReportWindow::openInBrowser);
+    file->addSeparator();
+    tools->addSeparator();
+    command(QStringLiteral("closeAction"), tr("&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
+}
+
+void ReportWindow::setReport(const QString& html)
+{
+    html_ = html;
+    // Relative names in the report, such as its style sheet, resolve in the folder.
+    view_->document()->setBaseUrl(QUrl::fromLocalFile(folder_ + QLatin1Char('/')));
+    view_->setHtml(html);
+    const QString title = view_->documentTitle();
+    setWindowTitle(title.isEmpty() ? tr("Report") : title);
+}
+
+void ReportWindow::printTo(QPrinter& printer) const
+{
+    view_->document()->print(&printer);
+}
+
+void ReportWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintPreviewDialog preview(&printer, this);
+    connect(
+        &preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { printTo(*target); });
+    preview.exec();
+}
+
+void ReportWindow::saveTo(const QString& path) const
+{
+    writeFile(path, asciiHtml(html_));
+    // The report links its style sheet by its bare name; give it one beside
+    // the file unless there is one already.
+    const QString source = QDir(folder_).filePath(kStyleSheet);
+    const QString target = QFileInfo(path).dir().filePath(kStyleSheet);
+    if (QFileInfo::exists(source) && !QFileInfo::exists(target))
+        QFile::copy(source, target);
+}
+
+void ReportWindow::saveAsHtml()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Report as HTML"),
+        QDir(folder).filePath(QStringLiteral("Profit Projections.html")), tr("Web pages (*.html *.htm)"));
+    if (!path.isEmpty())
+        saveTo(path);
+}
+
+QString ReportWindow::browserCopyPath() const
+{
+    return QDir(folder_).filePath(QStringLiteral("Report.html"));
+}
+
+void ReportWindow::openInBrowser()
+{
+    const QString path = browserCopyPath();
+    writeFile(path, asciiHtml(html_));
+    if (!urlOpener()(QUrl::fromLocalFile(path)))
+        throw std::runtime_error(QStringLiteral("No web browser could open \"%1\"")
+                                     .arg(QDir::toNativeSeparators(path))
+                                     .toStdString());
+}
+
+} // namespace korvex

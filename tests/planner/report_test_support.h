@@ -1,0 +1,86 @@
+#pragma once
+// Helpers for the printing tests: answering the report dialogs as a user
+// would, and reading back the words of a PDF with their positions.
+
+#include <QApplication>
+#include <QObject>
+#include <QProcess>
+#include <QSizeF>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace korvex {
+
+// Watches for a window with the given title and acts on it once, from the
+// event loop of whatever modal window is running at the time.
+class WhenShown {
+public:
+    WhenShown(const QString& title, std::function<void(QWidget&)> act)
+        : title_(title)
+        , act_(std::move(act))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { look(); });
+        timer_.start(0);
+    }
+
+    bool seen() const { return seen_; }
+
+private:
+    void look()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == title_) {
+                timer_.stop();
+                seen_ = true;
+                act_(*widget);
+                return;
+            }
+        }
+    }
+
+    QString title_;
+    std::function<void(QWidget&)> act_;
+    QTimer timer_;
+    bool seen_ = false;
+};
+
+struct PdfWord {
+    QString text;
+    double xMin, yMin, xMax, yMax;  // points from the page's top-left corner
+};
+
+// Every word of a PDF as pdftotext places it, and the size of each page;
+// nothing when the tool fails.
+inline std::vector<PdfWord> pdfWords(const QString& path, std::vector<QSizeF>* pages = nullptr)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return {};
+    std::vector<PdfWord> words;
+    QXmlStreamReader xml(tool.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto a = xml.attributes();
+        auto number = [&a](const char* name) { return a.value(QLatin1String(name)).toDouble(); };
+        if (xml.name() == QLatin1String("page") && pages)
+            pages->emplace_back(number("width"), number("height"));
+        if (xml.name() == QLatin1String("word")) {
+            words.push_back({QString(), number("xMin"), number("yMin"), number("xMax"), number("yMax")});
+            words.back().text = xml.readElementText();
+        }
+    }
+    return words;
+}
+
+}  // namespace korvex

@@ -1,0 +1,137 @@
+#include "projections/report_window.h"
+#include "tests/app/message_box_recorder.h"
+#include "tests/projections/projections_fixture.h"
+
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+namespace korvex {
+namespace {
+
+using ProjectionsReport = ProjectionsPage;
+
+QString plainReport(ProfitProjectionsPage& page)
+{
+    return page.reportWindow()->view()->toPlainText();
+}
+
+TEST_F(ProjectionsReport, ViewReportShowsTheSummaryAndTheTable)
+{
+    auto* button = page->findChild<QPushButton*>("btn_ViewReport");
+    ASSERT_NE(button, nullptr);
+    button->click();
+    ReportWindow* window = page->reportWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Trading Account Calculator");
+    const QString text = plainReport(*page);
+    for (const char* expected : { "Results Summary", "Starting amount \n$1,000", "Months \n10",
+             "Additional contributions \n$0 per month", "Rate of return \n2.00% compounded monthly",
+             "Total amount you will have contributed \n$1,000", "Total at end of period \n$1,219",
+             "Trading Account Balance by Month", "Start\n$1,000\n \n$1,000", "1\n$0\n$20\n$1,020",
+             "10\n$0\n$24\n$1,219" })
+        EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+    EXPECT_TRUE(window->report().startsWith("<HTML><HEAD><LINK REL=\"stylesheet\" HREF=\"Calculators.css\""));
+}
+
+TEST_F(ProjectionsReport, TheStyleSheetBesideTheDocumentIsApplied)
+{
+    page->viewReport();
+    QTextDocument* document = page->reportWindow()->view()->document();
+    const QTextCursor header = document->find("Trading Account Calculator");
+    ASSERT_FALSE(header.isNull());
+    const QTextCharFormat format = header.charFormat();
+    EXPECT_EQ(format.foreground().color(), QColor(Qt::white));
+    EXPECT_EQ(format.fontWeight(), QFont::Bold);
+    const QTextCursor title = document->find("Trading Account Balance by Month");
+    EXPECT_EQ(title.charFormat().foreground().color(), QColor(0x7f, 0x7f, 0xff));
+}
+
+TEST_F(ProjectionsReport, OneWindowThatTheSecondClickRefreshes)
+{
+    page->viewReport();
+    ReportWindow* first = page->reportWindow();
+    enter(panel->contributionsField(), "100");
+    page->viewReport();
+    EXPECT_EQ(page->reportWindow(), first);
+    int shown = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        shown += qobject_cast<ReportWindow*>(widget) && widget->isVisible();
+    EXPECT_EQ(shown, 1);
+    const QString text = plainReport(*page);
+    EXPECT_TRUE(text.contains("Additional contributions \n$100 per month"));
+    EXPECT_TRUE(text.contains("Total amount you will have contributed \n$13,000"));
+    EXPECT_TRUE(text.contains("1\n$1,200\n$33\n$2,233"));
+
+    first->close(); // closed windows go away; the next click opens a new one
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(page->reportWindow(), nullptr);
+    page->viewReport();
+    EXPECT_NE(page->reportWindow(), nullptr);
+}
+
+TEST_F(ProjectionsReport, AnInvalidFieldGivesTheErrorPageAndLeavesTheBand)
+{
+    panel->monthsField()->setText("150");
+    page->viewReport();
+    EXPECT_EQ(page->reportWindow()->windowTitle(), "Calculation Error");
+    EXPECT_EQ(page->reportWindow()->report().toStdString(),
+        "<HTML><HEAD><TITLE>Calculation Error</TITLE></HEAD><BODY><P>The following calculation error has "
+        "occurred.  Please close this window and correct the problem to view this report:<B><P>Months must "
+        "be "
+        "less than or equal to 100.</BODY></HTML>");
+    EXPECT_TRUE(plainReport(*page).endsWith("report:\nMonths must be less than or equal to 100."));
+    EXPECT_FALSE(panel->border()->showsError());
+}
+
+TEST_F(ProjectionsReport, PlacedAtHalfTheScreenMinusThreeHundred)
+{
+    EXPECT_EQ(ReportWindow::placeOnScreen(QRect(0, 0, 1024, 768)), QRect(212, 20, 600, 380));
+    EXPECT_EQ(ReportWindow::placeOnScreen(QRect(1920, 0, 1280, 1024)), QRect(2260, 20, 600, 380));
+    EXPECT_EQ(ReportWindow::placeOnScreen(QRect()), QRect(0, 20, 600, 380));
+    page->viewReport();
+    EXPECT_EQ(page->reportWindow()->size(), QSize(600, 380));
+    EXPECT_FALSE(page->reportWindow()->menuBar()->actions().isEmpty());
+}
+
+TEST_F(ProjectionsReport, SavesPrintsAndOpensInABrowser)
+{
+    page->viewReport();
+    ReportWindow* window = page->reportWindow();
+    QTemporaryDir target;
+    const QString saved = target.filePath("report.html");
+    window->saveTo(saved);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(file.readAll()), window->report());
+    EXPECT_TRUE(QFile::exists(target.filePath("Calculators.css")));
+
+    QUrl opened;
+    ReportWindow::setUrlOpener([&opened](const QUrl& url) {
+        opened = url;
+        return true;
+    });
+    window->openInBrowser();
+    ReportWindow::setUrlOpener({});
+    EXPECT_EQ(opened, QUrl::fromLocalFile(window->browserCopyPath()));
+    EXPECT_EQ(QFileInfo(window->browserCopyPath()).dir(), QDir(folder.path()));
+
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target.filePath("report.pdf"));
+    window->printTo(printer);
+    EXPECT_GT(QFileInfo(target.filePath("report.pdf")).size(), 1000);
+}
+
+TEST_F(ProjectionsReport, AFailedSaveIsReportedNotLost)
+{
+    page->viewReport();
+    EXPECT_THROW(
+        page->reportWindow()->saveTo(folder.filePath("missing/folder/report.html")), std::runtime_error);
+}
+
+} // namespace
+} // namespace korvex
