@@ -4,7 +4,8 @@
 
 namespace korvex {
 
-// A label with a hand cursor that reports a left click.
+// A label with a hand cursor that reports a left click, and that keyboard
+// users reach with Tab and press with Enter or Space.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -15,6 +16,8 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace korvex
