@@ -17,12 +17,9 @@ UrlOpener& urlOpener()
 
 void setUrlOpener(UrlOpener opener) { urlOpener() = std::move(opener); }
 
-void openUrl(const QUrl& address)
+bool openUrl(const QUrl& address)
 {
-    if (urlOpener())
-        urlOpener()(address);
-    else
-        QDesktopServices::openUrl(address);
+    return urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
 }
 
 }  // namespace korvex

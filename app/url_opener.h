@@ -8,12 +8,13 @@
 
 namespace korvex {
 
-using UrlOpener = std::function<void(const QUrl&)>;
+// Returns whether the address could be handed to a browser.
+using UrlOpener = std::function<bool(const QUrl&)>;
 
 // An empty function restores the desktop's browser.
 void setUrlOpener(UrlOpener opener);
 
-// A failure to open is silent: there is nothing the user could do about it here.
-void openUrl(const QUrl& address);
+// False when no browser took the address; most callers stay silent then.
+bool openUrl(const QUrl& address);
 
 }  // namespace korvex

@@ -1,7 +1,8 @@
 #include "projections/report_window.h"
 
+#include "app/url_opener.h"
+
 #include <QAction>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -21,12 +22,6 @@ namespace korvex {
 namespace {
 
 const QString kStyleSheet = QStringLiteral("Calculators.css");
-
-ReportWindow::UrlOpener& urlOpener()
-{
-    static ReportWindow::UrlOpener opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return opener;
-}
 
 // The report declares ISO-8859-1; writing every other character as a
 // character reference keeps the file right under any ASCII-based charset.
@@ -53,11 +48,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
-
-void ReportWindow::setUrlOpener(UrlOpener opener)
-{
-    urlOpener() = opener ? std::move(opener) : [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-}
 
 ReportWindow::ReportWindow(const QString& folder, QWidget* parent)
     : QMainWindow(parent)
@@ -164,7 +154,7 @@ void ReportWindow::openInBrowser()
 {
     const QString path = browserCopyPath();
     writeFile(path, asciiHtml(html_));
-    if (!urlOpener()(QUrl::fromLocalFile(path)))
+    if (!openUrl(QUrl::fromLocalFile(path)))
         throw std::runtime_error(QStringLiteral("No web browser could open \"%1\"")
                                      .arg(QDir::toNativeSeparators(path))
                                      .toStdString());

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QUrl>
-
-#include <functional>
 
 class QPrinter;
 class QTextBrowser;
@@ -16,10 +13,6 @@ namespace korvex {
 class ReportWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens a web address; replaced in tests, so that no browser starts.
-    using UrlOpener = std::function<bool(const QUrl&)>;
-    static void setUrlOpener(UrlOpener opener);
-
     // The folder of the host document, where "Calculators.css" lives.
     ReportWindow(const QString& folder, QWidget* parent = nullptr);
 

@@ -1,10 +1,11 @@
 #include "simulator/simulator_page.h"
 
+#include "app/url_opener.h"
+
 #include "app/host_document.h"
 #include "simulator/my_panel.h"
 #include "simulator/page_text_view.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,6 @@ std::optional<std::string> readDocument(const QString& path)
 
 SimulatorPage::SimulatorPage(QWidget* parent)
     : QWidget(parent)
-    , openUrl_([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("ts_Simulator"));
     wbSimulator = new QScrollArea(this);
@@ -86,8 +86,6 @@ SimulatorPage::SimulatorPage(QWidget* parent)
     wbSimulator->setFrameShape(QFrame::NoFrame);
     wbSimulator->setWidgetResizable(false);
 }
-
-void SimulatorPage::setUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
 void SimulatorPage::clear()
 {
@@ -120,10 +118,7 @@ void SimulatorPage::navigate(const QString& hostDocumentPath)
         PanelHost host;
         host.getParameter = [document](std::string_view name) { return document.parameter(name); };
         host.showStatus = [this](const QString& text) { statusText_ = text; };
-        host.showDocument = [this](const QString& address, const QString&) {
-            if (openUrl_)
-                openUrl_(QUrl(address));
-        };
+        host.showDocument = [](const QString& address, const QString&) { openUrl(QUrl(address)); };
         host.getImage = [folder](const QString& name) { return QImage(folder.filePath(name)); };
         panel_ = new My(size, std::move(host), content);
         layout->addWidget(panel_, 0, Qt::AlignLeft);

@@ -2,10 +2,7 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QScrollArea;
-class QUrl;
 
 namespace korvex {
 
@@ -25,7 +22,6 @@ public:
     // The last status text of the panel; nothing on the page shows it.
     const QString& statusText() const { return statusText_; }
     // Replaces the default browser that shows the panel's web page (for tests).
-    void setUrlOpener(std::function<void(const QUrl&)> opener);
 
 private:
     void clear();
@@ -33,7 +29,6 @@ private:
     QScrollArea* wbSimulator = nullptr;
     My* panel_ = nullptr;
     QString statusText_;
-    std::function<void(const QUrl&)> openUrl_;
 };
 
 }  // namespace korvex

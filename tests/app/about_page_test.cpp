@@ -22,7 +22,10 @@ protected:
     {
         const std::string folder = temp.path();
         setTempDirSource([folder] { return QString::fromStdString(folder); });
-        setUrlOpener([this](const QUrl& address) { opened << address.toString(); });
+        setUrlOpener([this](const QUrl& address) {
+            opened << address.toString();
+            return true;
+        });
         window = std::make_unique<TfMain>();
         window->show();
     }

@@ -148,7 +148,10 @@ TEST_F(KeyboardRouting, TheTradePlannerKeepsItsOwnKeys)
 TEST_F(KeyboardRouting, TheWebAddressUnderThePagesOpensFromTheKeyboard)
 {
     QList<QUrl> opened;
-    setUrlOpener([&opened](const QUrl& address) { opened << address; });
+    setUrlOpener([&opened](const QUrl& address) {
+        opened << address;
+        return true;
+    });
     pages->setCurrentIndex(0);
     QWidget* address = control<QWidget>("lbl_Url3");
     address->setFocus(Qt::TabFocusReason);

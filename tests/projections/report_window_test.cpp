@@ -1,3 +1,4 @@
+#include "app/url_opener.h"
 #include "projections/report_window.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/projections/projections_fixture.h"
@@ -110,12 +111,12 @@ TEST_F(ProjectionsReport, SavesPrintsAndOpensInABrowser)
     EXPECT_TRUE(QFile::exists(target.filePath("Calculators.css")));
 
     QUrl opened;
-    ReportWindow::setUrlOpener([&opened](const QUrl& url) {
+    setUrlOpener([&opened](const QUrl& url) {
         opened = url;
         return true;
     });
     window->openInBrowser();
-    ReportWindow::setUrlOpener({});
+    setUrlOpener({});
     EXPECT_EQ(opened, QUrl::fromLocalFile(window->browserCopyPath()));
     EXPECT_EQ(QFileInfo(window->browserCopyPath()).dir(), QDir(folder.path()));
 

@@ -3,6 +3,7 @@
 #include "app/tf_main.h"
 #include "simulator/my_panel.h"
 #include "simulator/page_text_view.h"
+#include "app/url_opener.h"
 #include "simulator/simulator_page.h"
 #include "tests/app/message_box_recorder.h"
 
@@ -35,9 +36,13 @@ protected:
         : page(nullptr)
     {
         page.resize(710, 565);
-        page.setUrlOpener([this](const QUrl& url) { opened << url; });
+        setUrlOpener([this](const QUrl& url) {
+            opened << url;
+            return true;
+        });
         page.show();
     }
+    ~PageTest() override { setUrlOpener({}); }
 
     QString write(const QByteArray& html, const QString& name = QStringLiteral("Home.htm"))
     {
