@@ -1,22 +1,12 @@
 #include "app/host_document.h"
 
+#include "app/ascii_text.h"
+
 #include <cstdint>
 
 namespace korvex {
 
 namespace {
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool sameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool isNameChar(char c)
@@ -28,7 +18,7 @@ bool isNameChar(char c)
 std::optional<std::string> lookUp(const std::vector<NamedText>& list, std::string_view name)
 {
     for (const auto& [key, value] : list)
-        if (sameText(key, name))
+        if (equalsIgnoringCase(key, name))
             return value;
     return std::nullopt;
 }
@@ -65,13 +55,13 @@ std::size_t decodeReference(std::string_view text, std::size_t i, std::string& o
         {"quot", '"'}, {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"apos", '\''}, {"nbsp", 0xA0}, {"copy", 0xA9},
     };
     for (const auto& [entity, code] : named)
-        if (sameText(name, entity)) {
+        if (equalsIgnoringCase(name, entity)) {
             appendUtf8(out, code);
             return end - i + 1;
         }
     if (name.size() < 2 || name[0] != '#')
         return 0;
-    const bool hex = lower(name[1]) == 'x';
+    const bool hex = asciiLower(name[1]) == 'x';
     std::uint32_t code = 0;
     const std::string_view digits = name.substr(hex ? 2 : 1);
     if (digits.empty())
@@ -80,8 +70,8 @@ std::size_t decodeReference(std::string_view text, std::size_t i, std::string& o
         int digit = -1;
         if (c >= '0' && c <= '9')
             digit = c - '0';
-        else if (hex && lower(c) >= 'a' && lower(c) <= 'f')
-            digit = lower(c) - 'a' + 10;
+        else if (hex && asciiLower(c) >= 'a' && asciiLower(c) <= 'f')
+            digit = asciiLower(c) - 'a' + 10;
         if (digit < 0)
             return 0;
         code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
@@ -108,7 +98,7 @@ std::string readName(std::string_view html, std::size_t& i)
 {
     std::string name;
     while (i < html.size() && isNameChar(html[i]))
-        name += lower(html[i++]);
+        name += asciiLower(html[i++]);
     return name;
 }
 
@@ -165,14 +155,14 @@ bool startsTag(std::string_view html, std::size_t i)
     if (i + 1 >= html.size() || html[i] != '<')
         return false;
     const char next = html[i + 1];
-    return next == '/' || (lower(next) >= 'a' && lower(next) <= 'z');
+    return next == '/' || (asciiLower(next) >= 'a' && asciiLower(next) <= 'z');
 }
 
 // Position just past the end tag "</name>", or the end of the text.
 std::size_t skipRawElement(std::string_view html, std::size_t from, std::string_view name)
 {
     for (std::size_t i = html.find("</", from); i != std::string_view::npos; i = html.find("</", i + 2))
-        if (sameText(html.substr(i + 2, name.size()), name))
+        if (equalsIgnoringCase(html.substr(i + 2, name.size()), name))
             return readTag(html, i).end;
     return html.size();
 }

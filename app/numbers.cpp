@@ -1,5 +1,7 @@
 #include "app/numbers.h"
 
+#include "app/ascii_text.h"
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -16,8 +18,6 @@ FormatSettings& formatSettings()
 }
 
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Correctly rounded conversion of a plain C-locale decimal text, whatever
 // locale the process runs in. Fails for values beyond the extended range;
@@ -40,7 +40,7 @@ bool decimalToExtended(const std::string& plain, Extended& out)
 std::size_t takeDigits(std::string_view text, std::size_t& i, std::string& out)
 {
     const std::size_t start = i;
-    while (i < text.size() && isDigit(text[i]))
+    while (i < text.size() && isAsciiDigit(text[i]))
         out += text[i++];
     return i - start;
 }
@@ -62,7 +62,7 @@ void takeExponent(std::string_view text, std::size_t& i, std::string& plain)
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
     int exponent = 0;
-    while (i < text.size() && isDigit(text[i]) && exponent < 500)
+    while (i < text.size() && isAsciiDigit(text[i]) && exponent < 500)
         exponent = exponent * 10 + (text[i++] - '0');
     plain += negative ? "e-" : "e";
     plain += std::to_string(exponent);
@@ -115,13 +115,7 @@ std::int32_t ParseWholeNumber(std::string_view text, std::int32_t defaultValue)
     std::size_t digits = 0;
     for (; i < text.size(); ++i, ++digits) {
         const char c = text[i];
-        int digit = -1;
-        if (isDigit(c))
-            digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
+        const int digit = base == 16 ? hexDigitValue(c) : (isAsciiDigit(c) ? c - '0' : -1);
         if (digit < 0)
             return defaultValue;
         magnitude = magnitude * base + digit;
@@ -281,7 +275,7 @@ constexpr int kMaxWidth = 4096;
 int readCount(std::string_view pattern, std::size_t& i)
 {
     int value = 0;
-    while (i < pattern.size() && isDigit(pattern[i])) {
+    while (i < pattern.size() && isAsciiDigit(pattern[i])) {
         value = value * 10 + (pattern[i++] - '0');
         if (value > kMaxWidth)
             formatError(pattern, false);

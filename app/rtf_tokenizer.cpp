@@ -1,5 +1,7 @@
 #include "app/rtf_tokenizer.h"
 
+#include "app/ascii_text.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -14,19 +16,7 @@ RtfToken tokenOf(RtfToken::Kind kind)
 }
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 }  // namespace
 
@@ -67,8 +57,8 @@ RtfToken RtfTokenizer::controlAfterBackslash()
     if (!isLetter(c)) {
         ++pos_;
         if (c == '\'' && pos_ + 1 < input_.size()) {
-            const int high = hexValue(input_[pos_]);
-            const int low = hexValue(input_[pos_ + 1]);
+            const int high = hexDigitValue(input_[pos_]);
+            const int low = hexDigitValue(input_[pos_ + 1]);
             if (high >= 0 && low >= 0) {
                 pos_ += 2;
                 RtfToken token = tokenOf(RtfToken::Kind::HexByte);
@@ -87,13 +77,13 @@ RtfToken RtfTokenizer::controlAfterBackslash()
     RtfToken token = tokenOf(RtfToken::Kind::ControlWord);
     token.text = input_.substr(start, pos_ - start);
 
-    const bool negative = pos_ + 1 < input_.size() && input_[pos_] == '-' && isDigit(input_[pos_ + 1]);
+    const bool negative = pos_ + 1 < input_.size() && input_[pos_] == '-' && isAsciiDigit(input_[pos_ + 1]);
     if (negative)
         ++pos_;
-    if (pos_ < input_.size() && isDigit(input_[pos_])) {
+    if (pos_ < input_.size() && isAsciiDigit(input_[pos_])) {
         constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
         std::int64_t value = 0;
-        while (pos_ < input_.size() && isDigit(input_[pos_])) {
+        while (pos_ < input_.size() && isAsciiDigit(input_[pos_])) {
             value = value * 10 + (input_[pos_] - '0');
             if (value > limit)
                 value = limit;

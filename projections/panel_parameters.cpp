@@ -1,43 +1,12 @@
 #include "projections/panel_parameters.h"
 
+#include "app/ascii_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace korvex {
-
-namespace {
-
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameLetters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    return true;
-}
-
-} // namespace
 
 PanelParameters::PanelParameters(std::vector<NamedText> parameters)
     : parameters_(std::move(parameters))
@@ -47,7 +16,7 @@ PanelParameters::PanelParameters(std::vector<NamedText> parameters)
 std::optional<std::string> PanelParameters::find(std::string_view name) const
 {
     for (const auto& [key, value] : parameters_)
-        if (sameLetters(key, name))
+        if (equalsIgnoringCase(key, name))
             return value;
     return std::nullopt;
 }
@@ -62,7 +31,7 @@ double PanelParameters::number(std::string_view name, double fallback) const
     const auto value = find(name);
     if (!value)
         return fallback;
-    const std::string_view text = trimmed(*value);
+    const std::string_view text = trimmedText(*value);
     if (text.empty())
         return 0;
     const auto parsed = ParsePlainDecimal(text);
@@ -89,10 +58,10 @@ bool PanelParameters::yesNo(std::string_view name, bool fallback) const
     const auto value = find(name);
     if (!value)
         return fallback;
-    const std::string_view text = trimmed(*value);
-    if (sameLetters(text, "TRUE"))
+    const std::string_view text = trimmedText(*value);
+    if (equalsIgnoringCase(text, "TRUE"))
         return true;
-    if (sameLetters(text, "FALSE"))
+    if (equalsIgnoringCase(text, "FALSE"))
         return false;
     return fallback;
 }

@@ -1,21 +1,12 @@
 #include "simulator/panel_entries.h"
 
+#include "app/ascii_text.h"
+
 #include "simulator/simulator_numbers.h"
 
 namespace korvex {
 
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 EntryOutcome rejected(EntryField field, std::string resetText, std::string status)
 {
@@ -49,8 +40,8 @@ std::optional<Rgb> parseColour(std::string_view text)
         return std::nullopt;
     int channels[3];
     for (int i = 0; i < 3; ++i) {
-        const int high = hexDigit(text[static_cast<std::size_t>(2 * i)]);
-        const int low = hexDigit(text[static_cast<std::size_t>(2 * i + 1)]);
+        const int high = hexDigitValue(text[static_cast<std::size_t>(2 * i)]);
+        const int low = hexDigitValue(text[static_cast<std::size_t>(2 * i + 1)]);
         if (high < 0 || low < 0)
             return std::nullopt;
         channels[i] = high * 16 + low;

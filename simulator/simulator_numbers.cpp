@@ -1,5 +1,7 @@
 #include "simulator/simulator_numbers.h"
 
+#include "app/ascii_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -8,18 +10,6 @@
 namespace korvex {
 
 namespace {
-
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // The power of ten of the leading non-zero digit of a valid, non-zero
 // mantissa and exponent. Only its sign matters, so it saturates.
@@ -51,7 +41,7 @@ long long leadingPower(std::string_view digits, std::string_view exponent)
     for (const char c : exponent) {
         if (c == '-')
             negative = true;
-        else if (isDigit(c) && exp < 1'000'000'000)
+        else if (isAsciiDigit(c) && exp < 1'000'000'000)
             exp = exp * 10 + (c - '0');
     }
     return power + (negative ? -exp : exp);
@@ -61,7 +51,7 @@ long long leadingPower(std::string_view digits, std::string_view exponent)
 
 std::optional<double> readDecimal(std::string_view text)
 {
-    text = trimmed(text);
+    text = trimmedText(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
@@ -69,11 +59,11 @@ std::optional<double> readDecimal(std::string_view text)
     }
     std::size_t i = 0;
     std::size_t digitCount = 0;
-    while (i < text.size() && isDigit(text[i]))
+    while (i < text.size() && isAsciiDigit(text[i]))
         ++i, ++digitCount;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && isDigit(text[i]))
+        while (i < text.size() && isAsciiDigit(text[i]))
             ++i, ++digitCount;
     }
     if (digitCount == 0)
@@ -85,7 +75,7 @@ std::optional<double> readDecimal(std::string_view text)
         if (j < text.size() && (text[j] == '+' || text[j] == '-'))
             ++j;
         const std::size_t firstDigit = j;
-        while (j < text.size() && isDigit(text[j]))
+        while (j < text.size() && isAsciiDigit(text[j]))
             ++j;
         if (j == firstDigit)
             return std::nullopt;
@@ -106,7 +96,7 @@ std::optional<double> readDecimal(std::string_view text)
 
 std::optional<int> readDecimalInteger(std::string_view text)
 {
-    if (text.empty() || (text.front() != '-' && !isDigit(text.front())))
+    if (text.empty() || (text.front() != '-' && !isAsciiDigit(text.front())))
         return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -130,7 +120,7 @@ std::string displayText(double value)
     const std::size_t e = scientific.find('e');
     std::string digits;
     for (const char c : scientific.substr(0, e))
-        if (isDigit(c))
+        if (isAsciiDigit(c))
             digits += c;
     int exponent = 0;
     const std::string_view exponentText = scientific.substr(e + 1);
