@@ -145,6 +145,17 @@ TEST_F(KeyboardRouting, TheTradePlannerKeepsItsOwnKeys)
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST_F(KeyboardRouting, CtrlTabSwitchesPagesFromAField)
+{
+    control("lbl_edt_Ticker")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    pages->setCurrentIndex(3);
+    control("YEARS")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), 2);
+}
+
 TEST_F(KeyboardRouting, TheWebAddressUnderThePagesOpensFromTheKeyboard)
 {
     QList<QUrl> opened;
