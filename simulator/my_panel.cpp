@@ -112,17 +112,17 @@ void My::addParam()
     // Room for two characters, as the fields were sized; longer texts scroll.
     const QSize fieldSize(2 * metrics.horizontalAdvance(QLatin1Char('0')) + 24, metrics.height() + 8);
     int row = 0;
-    for (const Row& spec : rows) {
-        auto* caption = new QLabel(QString::fromLatin1(spec.caption), Param);
+    for (const Row& entry : rows) {
+        auto* caption = new QLabel(QString::fromLatin1(entry.caption), Param);
         caption->setFont(font);
         placeInCell(caption, geometry_.paramCell(row, 0), caption->sizeHint());
-        auto* field = new QLineEdit(toQString(spec.text), Param);
-        field->setObjectName(QString::fromLatin1(spec.name));
+        auto* field = new QLineEdit(toQString(entry.text), Param);
+        field->setObjectName(QString::fromLatin1(entry.name));
         field->setFont(font);
         field->setAccessibleName(caption->text());
         field->setCursorPosition(0);
         placeInCell(field, geometry_.paramCell(row, 1), fieldSize);
-        *spec.field = field;
+        *entry.field = field;
         ++row;
     }
     // The results are written by every redraw; they take focus only by click.
