@@ -1,12 +1,11 @@
 #include "projections/profit_projections_page.h"
 
-#include "app/host_document.h"
+#include "app/host_document_file.h"
 #include "projections/compound_savings.h"
 #include "projections/nbr.h"
 #include "projections/panel_parameters.h"
 #include "projections/report_window.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -30,9 +29,6 @@ struct Layout {
     int buttonSpacing = 6;
 };
 const Layout kLayout;
-
-// Host documents are small; anything larger is not one.
-constexpr qint64 kLargestDocument = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -69,14 +65,10 @@ void ProfitProjectionsPage::clear()
 void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
 {
     clear();
-    QFile file(hostDocumentPath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDocument)
+    const auto loaded = LoadHostDocument(hostDocumentPath);
+    if (!loaded || !loaded->hasPanel)
         return;
-    const QByteArray html = file.readAll();
-    const HostDocument document
-        = ReadHostDocument(std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
-    if (!document.hasPanel)
-        return;
+    const HostDocument& document = *loaded;
     folder_ = QFileInfo(hostDocumentPath).absolutePath();
 
     PanelParameters parameters(document.parameters);

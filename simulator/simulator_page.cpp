@@ -1,13 +1,11 @@
 #include "simulator/simulator_page.h"
 
+#include "app/host_document_file.h"
 #include "app/url_opener.h"
-
-#include "app/host_document.h"
 #include "simulator/my_panel.h"
 #include "simulator/page_text_view.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QStyle>
@@ -28,8 +26,6 @@ const QRect DocumentArea(8, 8, 694, 545);
 constexpr int BodyMargin = 8;
 // The top margin a browser gives the paragraph that follows the panel.
 constexpr int ParagraphGap = 13;
-// A document of our own is a few kilobytes; a larger file is not read.
-constexpr qint64 LargestDocument = 4 * 1024 * 1024;
 
 // The panel's size from the document; sizes that do not read as a whole
 // number take the panel's usual size, and the rest is kept to sizes whose
@@ -61,17 +57,6 @@ std::string afterPanelLine(std::string markup)
     return close == std::string::npos ? markup : markup.substr(close + 1);
 }
 
-std::optional<std::string> readDocument(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestDocument)
-        return std::nullopt;
-    const QByteArray bytes = file.read(LargestDocument);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes.toStdString();
-}
-
 }  // namespace
 
 SimulatorPage::SimulatorPage(QWidget* parent)
@@ -96,10 +81,10 @@ void SimulatorPage::clear()
 void SimulatorPage::navigate(const QString& hostDocumentPath)
 {
     clear();
-    const auto html = readDocument(hostDocumentPath);
-    if (!html)
+    const auto loaded = LoadHostDocument(hostDocumentPath);
+    if (!loaded)
         return;
-    const HostDocument document = ReadHostDocument(*html);
+    const HostDocument& document = *loaded;
     const QDir folder = QFileInfo(hostDocumentPath).absoluteDir();
 
     const int textWidth = DocumentArea.width() - 2 * BodyMargin
