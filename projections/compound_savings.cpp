@@ -13,6 +13,31 @@ namespace korvex {
 
 namespace {
 
+// The texts a parameter of the same name may replace; an absent parameter
+// leaves the calculation's own default. The report's template is read once, here.
+using TextField = std::string CompoundSavingsCalc::*;
+const std::pair<const char*, TextField> kTextParameters[] = {
+    {"CURRENCY_LABEL", &CompoundSavingsCalc::sCurrency},
+    {"MSG_PER_MONTH", &CompoundSavingsCalc::MSG_PER_MONTH},
+    {"MSG_PER_QUARTER", &CompoundSavingsCalc::MSG_PER_QUARTER},
+    {"MSG_PER_YEAR", &CompoundSavingsCalc::MSG_PER_YEAR},
+    {"MSG_COMPOUND_DAILY", &CompoundSavingsCalc::MSG_COMPOUND_DAILY},
+    {"MSG_COMPOUND_MONTHLY", &CompoundSavingsCalc::MSG_COMPOUND_MONTHLY},
+    {"MSG_COMPOUND_QRTLY", &CompoundSavingsCalc::MSG_COMPOUND_QRTLY},
+    {"MSG_COMPOUND_ANNUALLY", &CompoundSavingsCalc::MSG_COMPOUND_ANNUALLY},
+    {"TEXT_FOR_REPORT", &CompoundSavingsCalc::_sTemplate},
+    {"TEXT_FOR_ERROR", &CompoundSavingsCalc::_sErrorTemplate},
+    {"QQ_HEADER_QQ", &CompoundSavingsCalc::_sQQHeader},
+    {"TABLE_HEADER", &CompoundSavingsCalc::_sTableHeader},
+    {"TABLE_TOP_ROW", &CompoundSavingsCalc::_sTopRow},
+    {"TABLE_ODD_ROW", &CompoundSavingsCalc::_sOddRow},
+    {"TABLE_EVEN_ROW", &CompoundSavingsCalc::_sEvenRow},
+    {"TABLE_ROW_FOOTER", &CompoundSavingsCalc::_sRowFooter},
+    {"TABLE_FOOTER", &CompoundSavingsCalc::_sTableFooter},
+    {"CELL_HEADER", &CompoundSavingsCalc::_sCell},
+    {"CELL_FOOTER", &CompoundSavingsCalc::_sCellFooter},
+};
+
 QStringList toStringList(const std::vector<std::string>& texts)
 {
     QStringList list;
@@ -37,27 +62,8 @@ void CompoundSavings::readParameters()
 {
     const PanelParameters& p = parameters();
     calc_.fmt = Fmt(p.text("CURRENCY_PREFIX", "$"), p.yesNo("EUROPE_DECIMALS", false));
-    calc_.sCurrency = p.text("CURRENCY_LABEL", calc_.sCurrency);
-    calc_.MSG_PER_MONTH = p.text("MSG_PER_MONTH", calc_.MSG_PER_MONTH);
-    calc_.MSG_PER_QUARTER = p.text("MSG_PER_QUARTER", calc_.MSG_PER_QUARTER);
-    calc_.MSG_PER_YEAR = p.text("MSG_PER_YEAR", calc_.MSG_PER_YEAR);
-    calc_.MSG_COMPOUND_DAILY = p.text("MSG_COMPOUND_DAILY", calc_.MSG_COMPOUND_DAILY);
-    calc_.MSG_COMPOUND_MONTHLY = p.text("MSG_COMPOUND_MONTHLY", calc_.MSG_COMPOUND_MONTHLY);
-    calc_.MSG_COMPOUND_QRTLY = p.text("MSG_COMPOUND_QRTLY", calc_.MSG_COMPOUND_QRTLY);
-    calc_.MSG_COMPOUND_ANNUALLY = p.text("MSG_COMPOUND_ANNUALLY", calc_.MSG_COMPOUND_ANNUALLY);
-
-    // The report: its template is read once, here.
-    calc_._sTemplate = p.text("TEXT_FOR_REPORT", "");
-    calc_._sErrorTemplate = p.text("TEXT_FOR_ERROR", calc_._sErrorTemplate);
-    calc_._sQQHeader = p.text("QQ_HEADER_QQ", "");
-    calc_._sTableHeader = p.text("TABLE_HEADER", calc_._sTableHeader);
-    calc_._sTopRow = p.text("TABLE_TOP_ROW", calc_._sTopRow);
-    calc_._sOddRow = p.text("TABLE_ODD_ROW", calc_._sOddRow);
-    calc_._sEvenRow = p.text("TABLE_EVEN_ROW", calc_._sEvenRow);
-    calc_._sRowFooter = p.text("TABLE_ROW_FOOTER", calc_._sRowFooter);
-    calc_._sTableFooter = p.text("TABLE_FOOTER", calc_._sTableFooter);
-    calc_._sCell = p.text("CELL_HEADER", calc_._sCell);
-    calc_._sCellFooter = p.text("CELL_FOOTER", calc_._sCellFooter);
+    for (const auto& [name, field] : kTextParameters)
+        calc_.*field = p.text(name, calc_.*field);
     for (std::size_t i = 0; i < calc_.sColumnHeadings.size(); ++i)
         calc_.sColumnHeadings[i] = p.text("MSG_REPORT_COL" + std::to_string(i + 1), calc_.sColumnHeadings[i]);
 
