@@ -1,13 +1,10 @@
 #include "app/numbers.h"
 
 #include "app/ascii_text.h"
+#include "app/decimal_conversion.h"
 
-#include <cerrno>
-#include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <locale.h>
+#include <optional>
 
 namespace korvex {
 
@@ -18,23 +15,6 @@ FormatSettings& formatSettings()
 }
 
 namespace {
-
-// Correctly rounded conversion of a plain C-locale decimal text, whatever
-// locale the process runs in. Fails for values beyond the extended range;
-// values below it silently become tiny or zero.
-bool decimalToExtended(const std::string& plain, Extended& out)
-{
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    errno = 0;
-    char* end = nullptr;
-    const Extended value = strtold_l(plain.c_str(), &end, cLocale);
-    if (end != plain.c_str() + plain.size())
-        return false;
-    if (errno == ERANGE && std::isinf(value))
-        return false;
-    out = value;
-    return true;
-}
 
 // Appends the digits starting at text[i] to out; returns how many were taken.
 std::size_t takeDigits(std::string_view text, std::size_t& i, std::string& out)
@@ -53,10 +33,10 @@ void skipSpaces(std::string_view text, std::size_t& i)
 
 // The exponent's digits are read only until it reaches 500, so a longer
 // exponent leaves a digit behind and the text fails.
-void takeExponent(std::string_view text, std::size_t& i, std::string& plain)
+int takeExponent(std::string_view text, std::size_t& i)
 {
     if (i >= text.size() || (text[i] != 'E' && text[i] != 'e'))
-        return;
+        return 0;
     ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -64,8 +44,7 @@ void takeExponent(std::string_view text, std::size_t& i, std::string& plain)
     int exponent = 0;
     while (i < text.size() && isAsciiDigit(text[i]) && exponent < 500)
         exponent = exponent * 10 + (text[i++] - '0');
-    plain += negative ? "e-" : "e";
-    plain += std::to_string(exponent);
+    return negative ? -exponent : exponent;
 }
 
 }  // namespace
@@ -74,25 +53,27 @@ Extended ParseNumber(std::string_view text, Extended defaultValue)
 {
     std::size_t i = 0;
     skipSpaces(text, i);
-    std::string plain;
+    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        plain += text[i++];
-    plain += '0';  // keeps "." and ".5" in a form the converter accepts
-    std::size_t taken = takeDigits(text, i, plain);
+        negative = text[i++] == '-';
+    std::string digits;
+    std::size_t taken = takeDigits(text, i, digits);
+    long long exponent = 0;
     if (i < text.size() && text[i] == formatSettings().decimalSeparator) {
         ++i;
         ++taken;
-        plain += '.';
-        takeDigits(text, i, plain);
+        exponent = -static_cast<long long>(takeDigits(text, i, digits));
     }
     if (taken == 0)
         return defaultValue;
-    takeExponent(text, i, plain);
+    exponent += takeExponent(text, i);
     skipSpaces(text, i);
-    Extended value = 0;
-    if (i != text.size() || !decimalToExtended(plain, value))
+    if (i != text.size())
         return defaultValue;
-    return value;
+    const std::optional<Extended> value = DecimalToExtended(digits, exponent);
+    if (!value)
+        return defaultValue;
+    return negative ? -*value : *value;
 }
 
 std::int32_t ParseWholeNumber(std::string_view text, std::int32_t defaultValue)
@@ -159,10 +140,9 @@ Decimal roundedDecimal(Extended x, int decimals)
     Decimal d;
     if (x == 0)
         return d;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", kSignificantDigits - 1, std::fabs(x));
-    d.digits = std::string(1, buffer[0]) + std::string(buffer + 2, kSignificantDigits - 1);
-    d.exponent = std::atoi(buffer + kSignificantDigits + 2) + 1;
+    DecimalDigits exact = ExtendedToDecimal(x, kSignificantDigits);
+    d.digits = std::move(exact.digits);
+    d.exponent = exact.exponent;
     d.negative = x < 0;
 
     const int keep = d.exponent + decimals;

@@ -2,6 +2,7 @@
 // Reading numbers typed by the user and writing numbers for display, with the
 // rounding and separator rules every native calculator of the program shares.
 
+#include <cfloat>
 #include <cstdint>
 #include <initializer_list>
 #include <stdexcept>
@@ -11,7 +12,12 @@
 
 namespace korvex {
 
-using Extended = long double;  // 80-bit on x86-64 g++
+using Extended = long double;
+// Every figure is computed in the 80-bit extended type; with a long double
+// that is only a double the answers would differ in their last digits.
+static_assert(LDBL_MANT_DIG == 64,
+              "long double must be the 80-bit extended type (64-bit mantissa): build with GCC on x86-64, "
+              "on Windows with the Qt MinGW kit (MinGW-w64), not with MSVC");
 
 struct FormatSettings {
     char decimalSeparator = '.';

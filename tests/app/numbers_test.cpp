@@ -54,6 +54,68 @@ TEST_F(NumbersTest, ParseNumberRoundsToTheExtendedTypeAndUnderflowsQuietly)
     EXPECT_TRUE(std::signbit(ParseNumber("-0", 1)));
 }
 
+// The exact decimal text of m x 2^-k, with a decimal point.
+std::string exactText(std::uint64_t m, int k)
+{
+    std::string digits = std::to_string(m);
+    for (int n = 0; n < k; n += 13) {
+        std::uint64_t factor = 1;
+        for (int j = n; j < std::min(k, n + 13); ++j)
+            factor *= 5;
+        std::uint64_t carry = 0;
+        for (auto d = digits.rbegin(); d != digits.rend(); ++d) {
+            const std::uint64_t product = static_cast<std::uint64_t>(*d - '0') * factor + carry;
+            *d = static_cast<char>('0' + product % 10);
+            carry = product / 10;
+        }
+        if (carry != 0)
+            digits = std::to_string(carry) + digits;
+    }
+    if (static_cast<int>(digits.size()) <= k)
+        digits = std::string(k + 1 - digits.size(), '0') + digits;
+    return digits.substr(0, digits.size() - k) + "." + digits.substr(digits.size() - k);
+}
+
+// Halfway between two neighbours goes to the even one; digits far beyond
+// the halfway point, however many, tip it.
+TEST_F(NumbersTest, ParseNumberRoundsHalfwayToEven)
+{
+    const std::string tail = std::string(13000, '0') + "1";
+    const std::string halfSmallest = exactText(1, 16446);
+    const Extended twoTo63 = 9223372036854775808.0L;  // its neighbours are one apart
+    const Extended smallest = std::numeric_limits<Extended>::denorm_min();
+    const Extended largest = std::numeric_limits<Extended>::max();
+    const struct {
+        std::string text;
+        Extended value;
+    } cases[] = {
+        {"9223372036854775808.5", twoTo63},
+        {"9223372036854775808.5" + tail, twoTo63 + 1},
+        {"9223372036854775808.4" + std::string(13000, '9'), twoTo63},
+        {"9223372036854775809.5", twoTo63 + 2},
+        {"-922337203685477580.85e1", -twoTo63},
+        {halfSmallest, 0},
+        {halfSmallest + tail, smallest},
+        {exactText(3, 16446), 2 * smallest},
+        {"1.18973149535723176502e4932", largest},
+        {"1.18973149535723176506e4932", kNotANumber},  // past the largest by half a step
+        {"1.1897314953572317650e4932", largest},
+        {"0.00000000000000000000000000000000000000001e-4900", 1e-4941L},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseNumber(c.text, kNotANumber), c.value) << c.text.substr(0, 40) << c.text.size();
+}
+
+// Figures depend on every operation keeping 64 bits, as on Linux: a runtime
+// that set the floating-point unit to double precision would change them.
+TEST_F(NumbersTest, ExtendedArithmeticKeepsSixtyFourBits)
+{
+    volatile Extended one = 1;
+    volatile Extended lastBit = std::numeric_limits<Extended>::epsilon();
+    EXPECT_NE(one + lastBit, one);
+    EXPECT_EQ(ParseNumber("1.0000000000000000001", 0) - 1, lastBit);
+}
+
 TEST_F(NumbersTest, ParseNumberUsesOnlyTheLocaleDecimalSeparator)
 {
     formatSettings().decimalSeparator = ',';
@@ -148,6 +210,8 @@ TEST_F(NumbersTest, FormatTextAtTheEighteenthDigit)
         {"%.2n", 1234567890123456775.0L, "1.23456789012345678E18"},
         {"%.2n", 1e100L, "1E100"},
         {"%.2n", 1e4000L, "1E4000"},
+        {"%.2n", std::numeric_limits<Extended>::max(), "1.18973149535723177E4932"},
+        {"%.20n", 1e-12L, "0.00000000000100000000"},
         {"%.5n", 1e20L, "1E20"},
         {"%.2f", 2e19L, "2E19"},
     };
