@@ -22,6 +22,6 @@ void WriteEmbeddedDocument(const QString& resourceName, const QString& path)
     WriteDocument(LocalPath(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) { return path.toStdString(); }
 
 }  // namespace korvex

@@ -14,7 +14,7 @@ QByteArray EmbeddedDocument(const QString& resourceName);
 // Writes the resource byte for byte to the file (see WriteDocument).
 void WriteEmbeddedDocument(const QString& resourceName, const QString& path);
 
-// A path in the form the file routines take.
+// A path in the form the file routines take: UTF-8 text.
 std::string LocalPath(const QString& path);
 
 }  // namespace korvex

@@ -5,7 +5,6 @@
 #include "app/document_writer.h"
 #include "app/embedded_document.h"
 #include "app/fonts.h"
-#include "app/get_dir.h"
 #include "app/link_label.h"
 #include "app/message_box.h"
 #include "app/rtf_text_document.h"
@@ -16,7 +15,6 @@
 #include "simulator/simulator_page.h"
 #include "sizing/position_sizing_page.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -25,7 +23,6 @@
 
 #include <exception>
 #include <functional>
-#include <stdexcept>
 #include <vector>
 
 namespace korvex {
@@ -104,13 +101,9 @@ void TfMain::FormCreate()
 // Each folder only if it is missing; one that exists must be our own and private.
 void TfMain::CreateWorkFolders()
 {
-    const QString temporary = GetTempDir();
-    // Without a temporary folder the work folder would land wherever we were started.
-    if (QDir::isRelativePath(temporary))
-        throw std::runtime_error(FolderErrorMessage(3));
-    WorkFolder = temporary + QStringLiteral("ZADura/");
-    CreatePrivateFolder(LocalPath(WorkFolder));
-    CreatePrivateFolder(LocalPath(WorkFolder + QStringLiteral("bbt/")));
+    const WorkFolders folders = PrepareWorkFolders();
+    WorkFolder = QString::fromStdString(folders.documents);
+    ProjectionsFolder = QString::fromStdString(folders.projections);
 }
 
 void TfMain::LoadHelpDocument()
@@ -137,8 +130,8 @@ void TfMain::LoadProfitProjectionsPage()
     } files[] = {{0, "background.jpg"}, {1, "Calculators.css"}, {3, "CompoundSavings.html"}};
     for (const auto& file : files)
         WriteEmbeddedDocument(QStringLiteral("rcSavCalc%1").arg(file.resource),
-                              WorkFolder + QStringLiteral("bbt/") + QString::fromLatin1(file.name));
-    ts_SavingsCalculator->navigate(WorkFolder + QStringLiteral("bbt/CompoundSavings.html"));
+                              ProjectionsFolder + QString::fromLatin1(file.name));
+    ts_SavingsCalculator->navigate(ProjectionsFolder + QStringLiteral("CompoundSavings.html"));
 }
 
 void TfMain::LoadReportTemplate()

@@ -48,8 +48,10 @@ private:
     QLabel* lbl_Version = nullptr;
     LinkLabel* lbl_Url3 = nullptr;
 
-    // The user's temporary folder + "ZADura/": where the documents are written.
+    // The user's temporary folder + "ZADura/": where the documents are written,
+    // and its sub-folder "bbt/" for the profit projections.
     QString WorkFolder;
+    QString ProjectionsFolder;
 };
 
 }  // namespace korvex

@@ -1,34 +1,103 @@
 #include "app/work_folder.h"
 
+#include "app/get_dir.h"
 #include "app/numbers.h"
 
-#include <cerrno>
 #include <stdexcept>
+
+#ifdef _WIN32
+#include "app/windows_text.h"
+
+#include <windows.h>
+#else
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace korvex {
 namespace {
 
 constexpr int PathNotFound = 3;
-constexpr int TooManyOpenFiles = 4;
 constexpr int AccessDenied = 5;
-constexpr int GeneralFailure = 31;
-constexpr int DiskFull = 101;
-constexpr int NameTooLong = 206;
 constexpr int AlreadyExists = 183;
 
 [[noreturn]] void fail(int code) { throw std::runtime_error(FolderErrorMessage(code)); }
 
+bool isSeparator(char c) { return c == PathSeparator() || c == '/'; }
+
 std::string withoutTrailingSeparators(std::string path)
 {
-    // A trailing separator would make the kernel follow a link in the last name.
-    while (path.size() > 1 && path.back() == '/')
+    // A trailing separator would make the system follow a link in the last name.
+    while (path.size() > 1 && isSeparator(path.back()))
         path.pop_back();
     return path;
 }
+
+}  // namespace
+
+std::string FolderErrorMessage(int code)
+{
+    switch (code) {
+    case 2: return "File not found";
+    case 3: return "Invalid filename";
+    case 4: return "Too many open files";
+    case 5: return "File access denied";
+    case 100: return "Read beyond end of file";
+    case 101: return "Disk full";
+    case 106: return "Invalid numeric input";
+    default: return FormatText("I/O error %d", {std::int64_t{code}});
+    }
+}
+
+WorkFolders PrepareWorkFolders()
+{
+    const std::string temporary = GetTempDir();
+    // Without a temporary folder the work folder would land wherever we were started.
+    if (!IsAbsolutePath(temporary))
+        fail(PathNotFound);
+    WorkFolders folders;
+    folders.documents = temporary + "ZADura" + PathSeparator();
+    folders.projections = folders.documents + "bbt" + PathSeparator();
+    CreatePrivateFolder(folders.documents);
+    CreatePrivateFolder(folders.projections);
+    return folders;
+}
+
+#ifdef _WIN32
+
+// Error codes come straight from the system: 2, 3, 4, 5 have their texts,
+// any other (183 for a file in the way, 112 for a full disk) is 'I/O error n'.
+void CreatePrivateFolder(const std::string& path)
+{
+    const std::wstring folder = WideFromUtf8(withoutTrailingSeparators(path));
+    if (folder.empty())
+        fail(PathNotFound);
+    if (!CreateDirectoryW(folder.c_str(), nullptr)) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS)
+            fail(static_cast<int>(error));
+    }
+    // The attributes of a link itself, never of what it points to.
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        fail(static_cast<int>(GetLastError()));
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+        fail(AccessDenied);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        fail(AlreadyExists);
+}
+
+#else
+
+namespace {
+
+constexpr int TooManyOpenFiles = 4;
+constexpr int GeneralFailure = 31;
+constexpr int DiskFull = 101;
+constexpr int NameTooLong = 206;
 
 bool othersMayWrite(mode_t mode) { return (mode & (S_IWGRP | S_IWOTH)) != 0; }
 
@@ -57,20 +126,6 @@ int FolderErrorCode(int posixError)
         return NameTooLong;
     default:
         return GeneralFailure;
-    }
-}
-
-std::string FolderErrorMessage(int code)
-{
-    switch (code) {
-    case 2: return "File not found";
-    case 3: return "Invalid filename";
-    case 4: return "Too many open files";
-    case 5: return "File access denied";
-    case 100: return "Read beyond end of file";
-    case 101: return "Disk full";
-    case 106: return "Invalid numeric input";
-    default: return FormatText("I/O error %d", {std::int64_t{code}});
     }
 }
 
@@ -104,5 +159,7 @@ void CreatePrivateFolder(const std::string& path)
     if (opened.st_uid != ::geteuid() || othersMayWrite(opened.st_mode))
         fail(AccessDenied);
 }
+
+#endif
 
 }  // namespace korvex

@@ -14,6 +14,6 @@ int main(int argc, char** argv)
     korvex::KorvexApplication app(argc, argv);
     // Windows made by the tests write their work folder here, not into the user's.
     const QTemporaryDir temporary;
-    korvex::setTempDirSource([path = temporary.path()] { return path + QLatin1Char('/'); });
+    korvex::setTempDirSource([path = temporary.path().toStdString()] { return path + '/'; });
     return RUN_ALL_TESTS();
 }

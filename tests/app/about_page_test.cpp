@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         const std::string folder = temp.path();
-        setTempDirSource([folder] { return QString::fromStdString(folder); });
+        setTempDirSource([folder] { return folder; });
         setUrlOpener([this](const QUrl& address) {
             opened << address.toString();
             return true;

@@ -52,7 +52,7 @@ protected:
 
     static void useTempDir(const std::string& folder)
     {
-        setTempDirSource([folder] { return QString::fromStdString(folder); });
+        setTempDirSource([folder] { return folder; });
     }
     std::string work(const std::string& name = {}) const { return temp.path("ZADura") + (name.empty() ? "" : "/" + name); }
 
