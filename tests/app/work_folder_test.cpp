@@ -2,6 +2,7 @@
 #include "app/document_writer.h"
 #include "app/get_dir.h"
 #include "app/work_folder.h"
+#include "tests/app/plant_link.h"
 #include "tests/app/temp_folder.h"
 
 #include "tests/error_of.h"
@@ -18,18 +19,6 @@ namespace fs = std::filesystem;
 std::ptrdiff_t entriesIn(const std::string& folder)
 {
     return std::distance(fs::directory_iterator(utf8Path(folder)), {});
-}
-
-// A symbolic link where the system lets us make one: not under Wine, and on
-// Windows only with the right to create links.
-bool plantLink(const std::string& target, const std::string& at)
-{
-    std::error_code error;
-    if (fs::is_directory(utf8Path(target)))
-        fs::create_directory_symlink(utf8Path(target), utf8Path(at), error);
-    else
-        fs::create_symlink(utf8Path(target), utf8Path(at), error);
-    return !error && fs::is_symlink(fs::symlink_status(utf8Path(at), error));
 }
 
 std::string reasonAfter(const std::string& prefix, const std::string& message)
@@ -96,12 +85,12 @@ TEST_F(WorkFolder, RefusesALinkInItsPlace)
     const std::string victim = temp.path("victim");
     const std::string work = temp.path("ZADura");
     fs::create_directory(utf8Path(victim));
-    if (!plantLink(victim, work))
-        GTEST_SKIP() << "this system lets us make no link";
+    if (!PlantLink(victim, work))
+        GTEST_SKIP() << "this system makes no links for us";
     EXPECT_EQ(errorOf([] { PrepareWorkFolders(); }), "File access denied");
     fs::remove(utf8Path(work));
     fs::create_directory(utf8Path(work));
-    ASSERT_TRUE(plantLink(victim, work + separator + "bbt"));
+    ASSERT_TRUE(PlantLink(victim, work + separator + "bbt"));
     EXPECT_EQ(errorOf([] { PrepareWorkFolders(); }), "File access denied");
     EXPECT_TRUE(fs::is_empty(utf8Path(victim)));
 }
@@ -150,8 +139,8 @@ TEST(WriteDocument, ReplacesAPlantedLinkInsteadOfWritingThroughIt)
     const std::string victim = temp.path("victim.txt");
     writeFile(victim, "precious");
     const std::string path = temp.path("Home.htm");
-    if (!plantLink(victim, path))
-        GTEST_SKIP() << "this system lets us make no link";
+    if (!PlantLink(victim, path))
+        GTEST_SKIP() << "this system makes no links for us";
     WriteDocument(path, "<html></html>");
     EXPECT_EQ(fileContent(victim), "precious");
     EXPECT_FALSE(fs::is_symlink(fs::symlink_status(utf8Path(path))));

@@ -1,16 +1,21 @@
-// Feeds the number routines one case per line and prints one answer per line,
-// so that builds for different systems (or of different versions) can be
-// compared answer by answer:
-//   numbers_driver < cases > answers
-//   numbers_driver --cases <count> <seed>   prints a reproducible mix of cases
+// Feeds the core one case per line and prints one answer per line, so that
+// builds for different systems (or of different versions) can be compared
+// answer by answer:
+//   core_driver < cases > answers
+//   core_driver --cases <count> <seed>   prints a reproducible mix of number cases
 // Cases:
 //   parse <text>               the value ParseNumber gives, or "none"
 //   whole <text>               the value ParseWholeNumber gives, or "none"
 //   format <pattern> <value>   FormatText(pattern, {value})
 //   picture <picture> <value>  FormatNumber(picture, value)
+//   workfolders                PrepareWorkFolders: "<documents>|<projections>"
+//   write <path>               WriteDocument(path, "core_driver"): "written"
 // A value is exact bits, [-]0x<hex mantissa>p<binary exponent> (mantissa x
 // 2^exponent, the form parse answers in), or a text read by ParseNumber.
+// A failure answers "error: <message>".
+#include "app/document_writer.h"
 #include "app/numbers.h"
+#include "app/work_folder.h"
 
 #include <cmath>
 #include <cstdint>
@@ -68,12 +73,18 @@ std::string answer(const std::string& line)
     }
     const std::size_t split = rest.find(' ');
     const std::string pattern = rest.substr(0, split);
-    const Extended value = valueOf(split == std::string::npos ? "" : rest.substr(split + 1));
+    const std::string value = split == std::string::npos ? "" : rest.substr(split + 1);
     try {
         if (command == "format")
-            return korvex::FormatText(pattern, {value});
+            return korvex::FormatText(pattern, {valueOf(value)});
         if (command == "picture")
-            return korvex::FormatNumber(pattern, value);
+            return korvex::FormatNumber(pattern, valueOf(value));
+        if (command == "workfolders") {
+            const korvex::WorkFolders folders = korvex::PrepareWorkFolders();
+            return folders.documents + "|" + folders.projections;
+        }
+        if (command == "write")
+            return korvex::WriteDocument(rest, "core_driver"), "written";
     } catch (const std::exception& error) {
         return std::string("error: ") + error.what();
     }
