@@ -32,6 +32,14 @@ void placeInCell(QWidget* control, const PixelRect& cell, QSize natural)
                          natural.height());
 }
 
+// The host shows no status line, so the reason for a reset stays on the
+// field itself, for a pointer and a screen reader alike.
+void setResetReason(QLineEdit* field, const QString& reason)
+{
+    field->setToolTip(reason);
+    field->setAccessibleDescription(reason);
+}
+
 }  // namespace
 
 My::My(QSize size, PanelHost host, QWidget* parent)
@@ -153,13 +161,17 @@ bool My::action(QObject* target, const QString& argument)
         return true;
     const EntryOutcome outcome = applyEntries(simulation_, tfStepY->text().toStdString(),
                                               tfNumber->text().toStdString(), tfProb->text().toStdString());
+    for (QLineEdit* entry : {tfStepY, tfNumber, tfProb})
+        setResetReason(entry, QString());
     if (outcome.resetField) {
         QLineEdit* field = *outcome.resetField == EntryField::WinLoss    ? tfStepY
                            : *outcome.resetField == EntryField::LinesQty ? tfNumber
                                                                          : tfProb;
         field->setText(toQString(outcome.resetText));
+        const QString status = toQString(outcome.status);
+        setResetReason(field, status);
         if (host_.showStatus)
-            host_.showStatus(toQString(outcome.status));
+            host_.showStatus(status);
     }
     if (!outcome.accepted)
         return false;

@@ -73,12 +73,20 @@ TEST_F(PanelTest, StoppedPressesResetOnlyTheRejectedFieldAndKeepTheCurves)
     } cases[] = {
         {"abc", "5", "tfStepY", "abc", nullptr},
         {"3", "0", "tfNumber", "1", "Param Lines Qty must be more then 1"},
+        {"-2", "5", "tfStepY", "1.0", "Param Win/Loss must be more then 1"},
+        {"abc", "5", "tfStepY", "abc", nullptr},
     };
     for (const auto& c : cases) {
         statuses.clear();
         EXPECT_FALSE(generate(c.winLoss, c.lines, "0.7"));
         EXPECT_EQ(field(c.field)->text(), c.text);
         EXPECT_EQ(statuses, c.status ? QStringList{c.status} : QStringList{});
+        // The reason stays on the reset field alone, until the next press.
+        for (const char* name : {"tfStepY", "tfNumber", "tfProb"}) {
+            const QString reason = c.status && name == std::string_view(c.field) ? c.status : "";
+            EXPECT_EQ(field(name)->toolTip(), reason) << c.winLoss << " " << c.lines << " " << name;
+            EXPECT_EQ(field(name)->accessibleDescription(), reason) << name;
+        }
     }
     EXPECT_EQ(random.draws(), 453u);
     QPushButton other(QStringLiteral("Other"));
