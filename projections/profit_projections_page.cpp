@@ -119,16 +119,17 @@ void ProfitProjectionsPage::viewReport()
 {
     if (!panel_)
         return;
-    const QString html = QString::fromStdString(panel_->sJavaScriptReport(QStringLiteral("HTML")));
+    const CompoundSavings::Report report = panel_->report();
     if (!report_) {
-        report_ = new ReportWindow(folder_);
+        report_ = new ReportWindow(folder_, saves_);
         report_->setAttribute(Qt::WA_DeleteOnClose);
         const QScreen* screen = window()->screen() ? window()->screen() : QGuiApplication::primaryScreen();
         const QRect place = ReportWindow::placeOnScreen(screen ? screen->geometry() : QRect());
         report_->resize(place.size());
         report_->move(place.topLeft());
     }
-    report_->setReport(html);
+    report_->setReport(QString::fromStdString(report.html), QByteArray::fromStdString(report.csv),
+        QString::fromStdString(report.error));
     report_->show();
     report_->raise();
     report_->activateWindow();

@@ -1,5 +1,7 @@
 #include "projections/report_window.h"
 
+#include "app/message_box.h"
+#include "app/save_location.h"
 #include "app/url_opener.h"
 
 #include <QAction>
@@ -11,7 +13,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -49,9 +50,10 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-ReportWindow::ReportWindow(const QString& folder, QWidget* parent)
+ReportWindow::ReportWindow(const QString& folder, SaveLocation& saves, QWidget* parent)
     : QMainWindow(parent)
     , folder_(folder)
+    , saves_(saves)
     , view_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("newwin"));
@@ -91,6 +93,8 @@ void ReportWindow::buildCommands()
     command(QStringLiteral("printAction"), tr("&Print..."), QKeySequence::Print, &ReportWindow::print);
     command(
         QStringLiteral("saveAction"), tr("&Save as HTML..."), QKeySequence::Save, &ReportWindow::saveAsHtml);
+    command(QStringLiteral("csvAction"), tr("Save as &CSV..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        &ReportWindow::saveAsCsv);
     command(QStringLiteral("browserAction"), tr("Open in &Web Browser"), QKeySequence(Qt::CTRL | Qt::Key_B),
         &ReportWindow::openInBrowser);
     file->addSeparator();
@@ -98,9 +102,11 @@ void ReportWindow::buildCommands()
     command(QStringLiteral("closeAction"), tr("&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
 }
 
-void ReportWindow::setReport(const QString& html)
+void ReportWindow::setReport(const QString& html, const QByteArray& csv, const QString& tableError)
 {
     html_ = html;
+    csv_ = csv;
+    tableError_ = tableError;
     // Relative names in the report, such as its style sheet, resolve in the folder.
     view_->document()->setBaseUrl(QUrl::fromLocalFile(folder_ + QLatin1Char('/')));
     view_->setHtml(html);
@@ -134,15 +140,41 @@ void ReportWindow::saveTo(const QString& path) const
         QFile::copy(source, target);
 }
 
+void ReportWindow::saveCsvTo(const QString& path) const
+{
+    writeFile(path, csv_);
+}
+
+QString ReportWindow::askSavePath(const QString& title, const QString& suffix, const QString& filter)
+{
+    const QString name = DatedFileName(QStringLiteral("Profit projection"), clock_().date(), QLatin1Char('.') + suffix);
+    QFileDialog dialog(this, title, saves_.pathFor(name), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    saves_.remember(path);
+    return path;
+}
+
 void ReportWindow::saveAsHtml()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Report as HTML"),
-        QDir(folder).filePath(QStringLiteral("Profit Projections.html")), tr("Web pages (*.html *.htm)"));
+    const QString path = askSavePath(tr("Save Report as HTML"), QStringLiteral("html"), tr("Web pages (*.html *.htm)"));
     if (!path.isEmpty())
         saveTo(path);
+}
+
+void ReportWindow::saveAsCsv()
+{
+    // The same message the error page gives, and no file.
+    if (!tableError_.isEmpty()) {
+        showMessageBox({ QStringLiteral("Error"), tableError_, QMessageBox::Critical });
+        return;
+    }
+    const QString path = askSavePath(tr("Save Month Table as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        saveCsvTo(path);
 }
 
 QString ReportWindow::browserCopyPath() const
