@@ -165,7 +165,8 @@ bool RvSystem::printFromPreview(const std::vector<const RavePage*>& pages, QWidg
 {
     QPrinter printer(QPrinter::HighResolution);
     setUpPaper(printer, *pages.front());
-    const std::optional<OutputChoice> choice = choose(printer, RavePrintout(pages, &printer).sheetCount(), parent);
+    const int sheets = RavePrintout(pages, &printer).sheetCount();
+    const std::optional<OutputChoice> choice = choose(printer, sheets, parent);
     if (!choice)
         return false;
     applyChoice(printer, *choice);

@@ -230,7 +230,8 @@ void TradePlannerPage::PrintTradePlan()
     const QDateTime now = clock_();
     FillTradePlanPage(page, TradePlanFill(sheet, planDate(now)));
     const std::string stem = SafeFileStem(sheet.ticker, "Trade plan");
-    RvProject_.system().outputFileName = DatedFileName(QString::fromStdString(stem), now.date(), QStringLiteral(".pdf"));
+    RvProject_.system().outputFileName
+        = DatedFileName(QString::fromStdString(stem), now.date(), QStringLiteral(".pdf"));
     RvProject_.ExecuteReport("Report1", window());
 }
 

@@ -78,7 +78,8 @@ std::vector<ScheduleRow> CompoundSavingsCalc::schedule() const
     std::vector<ScheduleRow> rows { { 0, STARTING_AMOUNT, std::nullopt, STARTING_AMOUNT } };
     const int F = DEPOSIT_FREQUENCY < 1 ? 1 : DEPOSIT_FREQUENCY;
     for (std::size_t k = 0; k < DR_BALANCE.size(); ++k)
-        rows.push_back({ static_cast<int>(k + 1), F * ADDITIONAL_CONTRIBUTIONS, DR_INTEREST[k], DR_BALANCE[k] });
+        rows.push_back(
+            { static_cast<int>(k + 1), F * ADDITIONAL_CONTRIBUTIONS, DR_INTEREST[k], DR_BALANCE[k] });
     return rows;
 }
 

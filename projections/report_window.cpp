@@ -147,7 +147,8 @@ void ReportWindow::saveCsvTo(const QString& path) const
 
 QString ReportWindow::askSavePath(const QString& title, const QString& suffix, const QString& filter)
 {
-    const QString name = DatedFileName(QStringLiteral("Profit projection"), clock_().date(), QLatin1Char('.') + suffix);
+    const QString name
+        = DatedFileName(QStringLiteral("Profit projection"), clock_().date(), QLatin1Char('.') + suffix);
     QFileDialog dialog(this, title, saves_.pathFor(name), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
@@ -160,7 +161,8 @@ QString ReportWindow::askSavePath(const QString& title, const QString& suffix, c
 
 void ReportWindow::saveAsHtml()
 {
-    const QString path = askSavePath(tr("Save Report as HTML"), QStringLiteral("html"), tr("Web pages (*.html *.htm)"));
+    const QString path
+        = askSavePath(tr("Save Report as HTML"), QStringLiteral("html"), tr("Web pages (*.html *.htm)"));
     if (!path.isEmpty())
         saveTo(path);
 }
@@ -172,7 +174,8 @@ void ReportWindow::saveAsCsv()
         showMessageBox({ QStringLiteral("Error"), tableError_, QMessageBox::Critical });
         return;
     }
-    const QString path = askSavePath(tr("Save Month Table as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"));
+    const QString path
+        = askSavePath(tr("Save Month Table as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"));
     if (!path.isEmpty())
         saveCsvTo(path);
 }

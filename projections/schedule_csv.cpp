@@ -47,8 +47,8 @@ std::string ScheduleCsv(const std::vector<ScheduleRow>& rows)
 {
     std::string csv = CsvRecord({ "Month", "Additions", "Profit", "Balance" });
     for (const ScheduleRow& row : rows)
-        csv += CsvRecord({ std::to_string(row.month), cents(row.additions), row.profit ? cents(*row.profit) : "",
-            cents(row.balance) });
+        csv += CsvRecord({ std::to_string(row.month), cents(row.additions),
+            row.profit ? cents(*row.profit) : "", cents(row.balance) });
     return csv;
 }
 

@@ -252,8 +252,8 @@ TEST_F(RvProjectTest, NotesBeyondThePageContinueOnSheetsThatThePreviewPrintsByRa
             secondSheet.push_back(word);
     }
     // The first sheet filled down to its margin; the next starts at the top one.
-    const auto lastOnFirst = std::find_if(column.begin(), column.end(), [](auto w) { return w->page == 1; })[-1];
-    EXPECT_GT(lastOnFirst->yMax, pages[0].height() - 36 - 12);
+    const auto second = std::find_if(column.begin(), column.end(), [](auto w) { return w->page == 1; });
+    EXPECT_GT(second[-1]->yMax, pages[0].height() - 36 - 12);
     EXPECT_NEAR(secondSheet.front()->yMin, 36, 1);
 
     RvSystem system;
@@ -308,7 +308,8 @@ TEST(OutputOptions, OffersPreviewFirstAndThePrinterOptionsOnlyWithAPrinter)
     EXPECT_TRUE(choice.duplex);
 
     // From the preview, with a printer: the printer and a page range, no file.
-    OutputOptionsDialog range(printer, {.printerNames = office, .suggestedFile = "x.pdf", .pageCount = 3}, nullptr);
+    OutputOptionsDialog range(printer, {.printerNames = office, .suggestedFile = "x.pdf", .pageCount = 3},
+                              nullptr);
     EXPECT_EQ(range.findChild<QLineEdit*>(QStringLiteral("edtFileName")), nullptr);
     EXPECT_TRUE(range.findChild<QSpinBox*>(QStringLiteral("spnCopies"))->isEnabled());
     EXPECT_EQ(range.choice().destination, ReportDestination::Printer);

@@ -223,7 +223,8 @@ TEST_F(ProjectionsReport, AnInvalidFieldGivesNoCsvButTheErrorPagesMessage)
     panel->monthsField()->setText("150");
     page->viewReport();
     MessageBoxRecorder boxes;
-    const WhenShown dialog("Save Month Table as CSV", [](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
+    const WhenShown dialog(
+        "Save Month Table as CSV", [](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
     page->reportWindow()->findChild<QAction*>("csvAction")->trigger();
     EXPECT_FALSE(dialog.seen());
     ASSERT_EQ(boxes.boxes.size(), 1u);
