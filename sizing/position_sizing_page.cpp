@@ -1,5 +1,6 @@
 #include "sizing/position_sizing_page.h"
 
+#include "app/accessible_caption.h"
 #include "app/fonts.h"
 #include "app/labelled_edit.h"
 #include "sizing/money_management.h"
@@ -143,6 +144,7 @@ void PositionSizingPage::buildControls()
             &PositionSizingPage::cbo_MoneyManagementModelChange);
 
     fitCaption(Label2, cbo_MoneyManagementModel->x() - kCaptionGap - Label2->x());
+    nameAfterCaption(Label2, cbo_MoneyManagementModel);
 
     buildPositionGroup();
 
@@ -167,12 +169,13 @@ void PositionSizingPage::buildControls()
     QFont bold = windowFont();
     bold.setBold(true);
     mem_Result->setFont(bold);
-    mem_Result->setAccessibleName(QStringLiteral("Result"));
+    nameAfterCaption(Label4, mem_Result);
 
     redt_Help = placed(new QTextEdit(this), "redt_Help");
     redt_Help->setReadOnly(true);
     redt_Help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     redt_Help->setLineWrapMode(QTextEdit::WidgetWidth);
+    redt_Help->setAccessibleName(QStringLiteral("Help"));
 }
 
 void PositionSizingPage::buildPositionGroup()
@@ -190,7 +193,7 @@ void PositionSizingPage::buildPositionGroup()
     cbo_Instrument = placed(new QComboBox(group), "cbo_Instrument");
     cbo_Instrument->addItems({QStringLiteral("Shares"), QStringLiteral("Leveraged")});
     cbo_Instrument->setCurrentIndex(0);
-    cbo_Instrument->setAccessibleName(QStringLiteral("Instrument"));
+    nameAfterCaption(Label3, cbo_Instrument);
     connect(cbo_Instrument, &QComboBox::activated, this, &PositionSizingPage::cbo_InstrumentChange);
 
     const auto edit = [group](const char* name, const char* caption) {
