@@ -56,8 +56,9 @@ void My::init()
 
     if (host_.getImage)
         banner_ = host_.getImage(QStringLiteral("banner.gif"));
-    addKey();
+    // The fields first, so that Tab comes to the button after them.
     addParam();
+    addKey();
     simulation_.newRnd();
     applyPageParams();
 }
@@ -75,10 +76,10 @@ void My::addKey()
     Key->setPalette(keyPalette);
 
     btext = new QPushButton(GenerateLabel, Key);
+    btext->setAutoDefault(false);
     btext->setObjectName(QStringLiteral("btext"));
     btext->setFont(arialFont(12));
     btext->setGeometry(0, 0, box.width, box.height);
-    btext->setAutoDefault(false);
     connect(btext, &QPushButton::clicked, this, [this] { action(btext, btext->text()); });
 }
 
@@ -125,12 +126,6 @@ void My::addParam()
         *entry.field = field;
         ++row;
     }
-    // The results are written by every redraw; they take focus only by click.
-    tf4->setFocusPolicy(Qt::ClickFocus);
-    tf5->setFocusPolicy(Qt::ClickFocus);
-    setTabOrder(tfStepY, tfProb);
-    setTabOrder(tfProb, tfNumber);
-    setTabOrder(tfNumber, btext);
 }
 
 void My::applyPageParams()
