@@ -2,6 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
+#include "app/web_page_button.h"
 #include "simulator/simulator_numbers.h"
 #include "simulator/simulator_picture.h"
 
@@ -75,8 +76,7 @@ void My::addKey()
     keyPalette.setColor(QPalette::Button, KeyBackground);
     Key->setPalette(keyPalette);
 
-    btext = new QPushButton(GenerateLabel, Key);
-    btext->setAutoDefault(false);
+    btext = new WebPageButton(GenerateLabel, Key);
     btext->setObjectName(QStringLiteral("btext"));
     btext->setFont(arialFont(12));
     btext->setGeometry(0, 0, box.width, box.height);

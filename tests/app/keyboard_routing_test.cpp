@@ -3,6 +3,8 @@
 #include "app/tf_main.h"
 #include "app/url_opener.h"
 #include "projections/graph.h"
+#include "projections/profit_projections_page.h"
+#include "projections/report_window.h"
 #include "simulator/my_panel.h"
 #include "tests/app/message_box_recorder.h"
 
@@ -115,11 +117,14 @@ TEST_F(KeyboardRouting, TypedFiguresAndTheButtonGenerateFromTheKeyboard)
     QTest::keyClick(ratio, Qt::Key_Return);  // Enter in a field generates nothing
     EXPECT_EQ(control<My>("My")->simulation().StepY, 1.0);
 
-    for (int i = 0; i < 5; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), control<QPushButton>("btext"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    // Enter and Space on the focused button both generate.
+    auto* button = control<QPushButton>("btext");
+    button->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
     EXPECT_EQ(control<My>("My")->simulation().StepY, 2.5);
+    ratio->setText("3");
+    press(Qt::Key_Space);
+    EXPECT_EQ(control<My>("My")->simulation().StepY, 3.0);
 }
 
 TEST_F(KeyboardRouting, EditingKeysReachTheFocusedSimulatorField)
@@ -147,7 +152,7 @@ TEST_F(KeyboardRouting, PageDownFromAFieldScrollsTheSimulatorText)
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "tfStepY");
 }
 
-TEST_F(KeyboardRouting, EnterInAProfitProjectionsFieldRecalculates)
+TEST_F(KeyboardRouting, EnterWorksTheProfitProjectionsFieldsAndButtons)
 {
     pages->setCurrentIndex(3);
     QLineEdit* months = control("YEARS");
@@ -156,6 +161,22 @@ TEST_F(KeyboardRouting, EnterInAProfitProjectionsFieldRecalculates)
     QTest::keyClick(months, Qt::Key_Return);
     EXPECT_EQ(control<Graph>("graph")->data().title, "Your total is $1,486 after 20 months");
     EXPECT_EQ(QApplication::focusWidget(), months);
+
+    // A figure left unconfirmed counts once Calculate is pressed with Enter.
+    months->setText("30");
+    control<QPushButton>("btn_ProjectionsCalculate")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(control<Graph>("graph")->data().title, "Your total is $1,811 after 30 months");
+
+    control<QPushButton>("btn_ViewReport")->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);
+    auto* page = control<ProfitProjectionsPage>("ts_SavingsCalculator");
+    ASSERT_NE(page->reportWindow(), nullptr);
+    EXPECT_TRUE(page->reportWindow()->isVisible());
+
+    // The report is a window of its own: Ctrl+Tab there leaves the pages alone.
+    QTest::keyClick(page->reportWindow()->windowHandle(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), 3);
 }
 
 TEST_F(KeyboardRouting, TheTradePlannerKeepsItsOwnKeys)
