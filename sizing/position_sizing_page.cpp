@@ -3,6 +3,7 @@
 #include "app/accessible_caption.h"
 #include "app/fonts.h"
 #include "app/labelled_edit.h"
+#include "sizing/flat_face_style.h"
 #include "sizing/money_management.h"
 
 #include <QComboBox>
@@ -191,6 +192,7 @@ void PositionSizingPage::buildPositionGroup()
 
     Label3 = placed(new QLabel(QStringLiteral("Instrument:"), group), "Label3");
     cbo_Instrument = placed(new QComboBox(group), "cbo_Instrument");
+    cbo_Instrument->setStyle(FlatFaceStyle::instance());  // switched on and off like the edits
     cbo_Instrument->addItems({QStringLiteral("Shares"), QStringLiteral("Leveraged")});
     cbo_Instrument->setCurrentIndex(0);
     nameAfterCaption(Label3, cbo_Instrument);
