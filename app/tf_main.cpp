@@ -8,6 +8,7 @@
 #include "app/get_dir.h"
 #include "app/link_label.h"
 #include "app/message_box.h"
+#include "app/page_switch_keys.h"
 #include "app/rtf_text_document.h"
 #include "app/url_opener.h"
 #include "app/work_folder.h"
@@ -40,6 +41,7 @@ TfMain::TfMain(QWidget* parent)
     setFixedSize(735, 630);
     buildControls();
     FormCreate();
+    putAddressLastInTabOrder();
     centreOnScreen();
 }
 
@@ -70,6 +72,8 @@ void TfMain::buildControls()
     lbl_Url3->setFont(arialFont(13));
     lbl_Url3->setStyleSheet(QStringLiteral("color: #0000ff"));
     lbl_Url3->setGeometry(8, 608, 165, 16);
+
+    new PageSwitchKeys(pgctrl_ZADuraulator, this);
 
     connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
     connect(lbl_Url3, &LinkLabel::clicked, this, &TfMain::lbl_UrlClick);
@@ -145,6 +149,14 @@ void TfMain::LoadReportTemplate()
 {
     WriteEmbeddedDocument(QStringLiteral("myReport"), WorkFolder + QStringLiteral("rvReport.rav"));
     ts_TradePlanner->setReportProjectFile(WorkFolder + QStringLiteral("rvReport.rav"));
+}
+
+// The pages fill in their documents after the address label was made; Tab
+// still comes to the label after the controls of the page.
+void TfMain::putAddressLastInTabOrder()
+{
+    if (QWidget* last = previousInFocusChain(); last != lbl_Url3)
+        setTabOrder(last, lbl_Url3);
 }
 
 void TfMain::btn_CloseClick() { close(); }

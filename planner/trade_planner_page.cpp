@@ -1,5 +1,6 @@
 #include "planner/trade_planner_page.h"
 
+#include "app/accessible_caption.h"
 #include "app/file_names.h"
 #include "app/labelled_edit.h"
 #include "app/message_box.h"
@@ -157,11 +158,8 @@ void TradePlannerPage::buildControls()
     btn_TradePlannerPrint = findChild<QPushButton*>(QStringLiteral("btn_TradePlannerPrint"));
 
     // The two plain captions name their controls for screen readers.
-    for (auto [label, control] : {std::pair<const char*, QWidget*>{"Label24", cbo_Position}, {"Label26", mem_Note}}) {
-        auto* caption = findChild<QLabel*>(text(label));
-        caption->setBuddy(control);
-        control->setAccessibleName(caption->text());
-    }
+    for (auto [label, control] : {std::pair<const char*, QWidget*>{"Label24", cbo_Position}, {"Label26", mem_Note}})
+        nameAfterCaption(findChild<QLabel*>(text(label)), control);
     btn_TradePlannerCalculate->setDefault(true);
 
     connect(btn_TradePlannerCalculate, &QPushButton::clicked, this,

@@ -1,6 +1,7 @@
 #include "projections/profit_projections_page.h"
 
 #include "app/host_document_file.h"
+#include "app/web_page_button.h"
 #include "projections/compound_savings.h"
 #include "projections/nbr.h"
 #include "projections/panel_parameters.h"
@@ -92,9 +93,9 @@ void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
     panel_ = new CompoundSavings(std::move(parameters), background, frame);
     panel_->setGeometry(QRect(QPoint(frameSide, frameSide), kLayout.panel));
 
-    auto* calculate = new QPushButton(QStringLiteral("Calculate"), content_);
+    auto* calculate = new WebPageButton(QStringLiteral("Calculate"), content_);
     calculate->setObjectName(QStringLiteral("btn_ProjectionsCalculate"));
-    auto* report = new QPushButton(QStringLiteral("View Report"), content_);
+    auto* report = new WebPageButton(QStringLiteral("View Report"), content_);
     report->setObjectName(QStringLiteral("btn_ViewReport"));
     const int buttonsWidth = 2 * kLayout.button.width() + kLayout.buttonSpacing;
     const int buttonsLeft = (kLayout.browser.width() - buttonsWidth) / 2;

@@ -112,6 +112,7 @@ void ReportWindow::setReport(const QString& html, const QByteArray& csv, const Q
     view_->setHtml(html);
     const QString title = view_->documentTitle();
     setWindowTitle(title.isEmpty() ? tr("Report") : title);
+    view_->setAccessibleName(windowTitle());
 }
 
 void ReportWindow::printTo(QPrinter& printer) const

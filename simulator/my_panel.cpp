@@ -2,6 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
+#include "app/web_page_button.h"
 #include "simulator/simulator_numbers.h"
 #include "simulator/simulator_picture.h"
 
@@ -64,8 +65,9 @@ void My::init()
 
     if (host_.getImage)
         banner_ = host_.getImage(QStringLiteral("banner.gif"));
-    addKey();
+    // The fields first, so that Tab comes to the button after them.
     addParam();
+    addKey();
     simulation_.newRnd();
     applyPageParams();
 }
@@ -82,11 +84,10 @@ void My::addKey()
     keyPalette.setColor(QPalette::Button, KeyBackground);
     Key->setPalette(keyPalette);
 
-    btext = new QPushButton(GenerateLabel, Key);
+    btext = new WebPageButton(GenerateLabel, Key);
     btext->setObjectName(QStringLiteral("btext"));
     btext->setFont(arialFont(12));
     btext->setGeometry(0, 0, box.width, box.height);
-    btext->setAutoDefault(false);
     connect(btext, &QPushButton::clicked, this, [this] { action(btext, btext->text()); });
 }
 
@@ -133,12 +134,6 @@ void My::addParam()
         *entry.field = field;
         ++row;
     }
-    // The results are written by every redraw; they take focus only by click.
-    tf4->setFocusPolicy(Qt::ClickFocus);
-    tf5->setFocusPolicy(Qt::ClickFocus);
-    setTabOrder(tfStepY, tfProb);
-    setTabOrder(tfProb, tfNumber);
-    setTabOrder(tfNumber, btext);
 }
 
 void My::applyPageParams()

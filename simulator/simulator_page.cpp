@@ -67,6 +67,7 @@ SimulatorPage::SimulatorPage(QWidget* parent)
     wbSimulator->setObjectName(QStringLiteral("wbSimulator"));
     wbSimulator->setGeometry(DocumentArea);
     wbSimulator->setFocusPolicy(Qt::ClickFocus);
+    wbSimulator->setAccessibleName(QStringLiteral("Simulator"));
     wbSimulator->setBackgroundRole(QPalette::Base);
     wbSimulator->setFrameShape(QFrame::NoFrame);
     wbSimulator->setWidgetResizable(false);
