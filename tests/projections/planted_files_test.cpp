@@ -6,6 +6,7 @@
 
 #include "tests/error_of.h"
 
+#include <QLabel>
 #include <QTextBrowser>
 
 #include <filesystem>
@@ -61,6 +62,22 @@ TEST_F(PlantedFiles, ABackgroundPictureThatIsNoRegularFileIsNoPicture)
         EXPECT_EQ(graphImage(), withoutPicture);
         restoreDocuments();
     }
+}
+
+// A caption names no picture to load, whatever it looks like.
+TEST_F(PlantedFiles, ACaptionThatLooksLikeMarkupIsShownAsItIs)
+{
+    plant(Planted::Pipe, beside("pipe"));
+    const QString caption = QStringLiteral("<img src=\"%1\">Months").arg(folder.filePath("pipe"));
+    writeDocuments("VALUE=\"Months\"", "VALUE=\"" + caption.toHtmlEscaped().toUtf8() + "\"");
+    const HangGuard guard("loading the page with markup in a caption");
+    page->navigate(documentPath());
+    ASSERT_NE(page->panel(), nullptr);
+    QStringList captions;
+    for (const QLabel* label : page->panel()->findChildren<QLabel*>())
+        captions << label->text();
+    EXPECT_TRUE(captions.contains(caption + ": ")) << captions.join('|').toStdString();
+    page->grab();
 }
 
 TEST_F(PlantedFiles, AStyleSheetThatIsNoRegularFileIsLeftOut)
