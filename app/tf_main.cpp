@@ -2,7 +2,7 @@
 
 #include "app/about_page.h"
 #include "app/app_info.h"
-#include "app/document_writer.h"
+#include "app/document_reader.h"
 #include "app/embedded_document.h"
 #include "app/fonts.h"
 #include "app/get_dir.h"
@@ -30,6 +30,11 @@
 #include <vector>
 
 namespace korvex {
+
+namespace {
+// Ours is 16 KB; one sixty times as long is not ours.
+constexpr std::size_t kLargestHelpDocument = 1024 * 1024;
+}  // namespace
 
 TfMain::TfMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -122,7 +127,7 @@ void TfMain::LoadHelpDocument()
     const QString path = WorkFolder + QStringLiteral("Help.rtf");
     WriteEmbeddedDocument(QStringLiteral("myHelp"), path);
     QTextEdit* pane = ts_PositionSizing->helpPane();
-    LoadRtf(ReadDocument(LocalPath(path)), *pane->document());
+    LoadRtf(ReadDocument(LocalPath(path), kLargestHelpDocument), *pane->document());
     pane->moveCursor(QTextCursor::Start);
 }
 

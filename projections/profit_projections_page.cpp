@@ -75,7 +75,7 @@ void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
     PanelParameters parameters(document.parameters);
     // The picture is looked up next to the document, never elsewhere.
     const QString picture = QFileInfo(QString::fromStdString(parameters.text("BACKGROUND", ""))).fileName();
-    const QImage background = picture.isEmpty() ? QImage() : QImage(folder_ + QLatin1Char('/') + picture);
+    const QImage background = picture.isEmpty() ? QImage() : LoadPicture(folder_ + QLatin1Char('/') + picture);
 
     content_ = new QWidget(wbSavingsCalculator);
     content_->setObjectName(QStringLiteral("document"));

@@ -1,5 +1,8 @@
 #include "projections/report_window.h"
 
+#include "app/document_reader.h"
+#include "app/document_writer.h"
+#include "app/embedded_document.h"
 #include "app/message_box.h"
 #include "app/save_location.h"
 #include "app/url_opener.h"
@@ -14,6 +17,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include <stdexcept>
@@ -23,6 +27,25 @@ namespace korvex {
 namespace {
 
 const QString kStyleSheet = QStringLiteral("Calculators.css");
+// Ours is 1 KB; anything the report refers to is small.
+constexpr std::size_t kLargestResource = 1024 * 1024;
+
+// Loads what the report refers to, such as its style sheet, from regular
+// files only: a pipe or a folder in its place counts as nothing there,
+// instead of freezing the window.
+class ReportDocument : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl& name) override
+    {
+        if (!name.isLocalFile())
+            return QByteArray();
+        return QByteArray::fromStdString(
+            TryReadDocument(LocalPath(name.toLocalFile()), kLargestResource).value_or(std::string()));
+    }
+};
 
 // The report declares ISO-8859-1; writing every other character as a
 // character reference keeps the file right under any ASCII-based charset.
@@ -37,6 +60,22 @@ QByteArray asciiHtml(const QString& html)
             bytes.append("&#" + QByteArray::number(static_cast<uint>(c)) + ';');
     }
     return bytes;
+}
+
+// Gives the saved report the style sheet it links, unless that name is taken
+// by anything at all: the file is created exclusively, so a link or a pipe
+// planted there is neither followed nor waited on.
+void copyStyleSheet(const QString& source, const QString& target)
+{
+    const auto bytes = TryReadDocument(LocalPath(source), kLargestResource);
+    QFile file(target);
+    if (!bytes || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    if (file.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size())
+        || !file.flush()) {
+        file.close();
+        file.remove();
+    }
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -61,7 +100,7 @@ ReportWindow::ReportWindow(const QString& folder, SaveLocation& saves, QWidget* 
     setAttribute(Qt::WA_QuitOnClose, false);
     view_->setObjectName(QStringLiteral("reportView"));
     view_->setOpenLinks(false);
-    view_->setSearchPaths({ folder_ });
+    view_->setDocument(new ReportDocument(view_));
     setCentralWidget(view_);
     buildCommands();
 }
@@ -133,12 +172,8 @@ void ReportWindow::print()
 void ReportWindow::saveTo(const QString& path) const
 {
     writeFile(path, asciiHtml(html_));
-    // The report links its style sheet by its bare name; give it one beside
-    // the file unless there is one already.
-    const QString source = QDir(folder_).filePath(kStyleSheet);
-    const QString target = QFileInfo(path).dir().filePath(kStyleSheet);
-    if (QFileInfo::exists(source) && !QFileInfo::exists(target))
-        QFile::copy(source, target);
+    // The report links its style sheet by its bare name.
+    copyStyleSheet(QDir(folder_).filePath(kStyleSheet), QFileInfo(path).dir().filePath(kStyleSheet));
 }
 
 void ReportWindow::saveCsvTo(const QString& path) const
@@ -189,7 +224,10 @@ QString ReportWindow::browserCopyPath() const
 void ReportWindow::openInBrowser()
 {
     const QString path = browserCopyPath();
-    writeFile(path, asciiHtml(html_));
+    // Written like the work folder's documents: a link planted at the name is
+    // replaced, never written through.
+    const QByteArray html = asciiHtml(html_);
+    WriteDocument(LocalPath(path), std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
     if (!openUrl(QUrl::fromLocalFile(path)))
         throw std::runtime_error(QStringLiteral("No web browser could open \"%1\"")
                                      .arg(QDir::toNativeSeparators(path))

@@ -105,7 +105,7 @@ void SimulatorPage::navigate(const QString& hostDocumentPath)
         host.getParameter = [document](std::string_view name) { return document.parameter(name); };
         host.showStatus = [this](const QString& text) { statusText_ = text; };
         host.showDocument = [](const QString& address, const QString&) { openUrl(QUrl(address)); };
-        host.getImage = [folder](const QString& name) { return QImage(folder.filePath(name)); };
+        host.getImage = [folder](const QString& name) { return LoadPicture(folder.filePath(name)); };
         panel_ = new My(size, std::move(host), content);
         layout->addWidget(panel_, 0, Qt::AlignLeft);
         layout->addSpacing(ParagraphGap);

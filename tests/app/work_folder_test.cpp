@@ -51,7 +51,6 @@ TEST(WriteDocument, WritesExactlyTheBytesAndReplacesTheOldFile)
     const std::string bytes("{\\rtf1\0\xff\r\n}", 11);
     WriteDocument(path, bytes);
     EXPECT_EQ(fileContent(path), bytes);
-    EXPECT_EQ(ReadDocument(path), bytes);
     EXPECT_EQ(modeOf(path) & 0777, 0600u);
     WriteDocument(path, "");
     EXPECT_EQ(fileContent(path), "");
@@ -66,8 +65,6 @@ TEST(WriteDocument, ReplacesAPlantedLinkInsteadOfWritingThroughIt)
     writeFile(victim, "precious");
     const std::string path = temp.path("Home.htm");
     ::symlink(victim.c_str(), path.c_str());
-    EXPECT_EQ(errorOf([&] { ReadDocument(path); }),
-              "Cannot open file \"" + path + "\". Too many levels of symbolic links");
     WriteDocument(path, "<html></html>");
     EXPECT_EQ(fileContent(victim), "precious");
     EXPECT_TRUE(S_ISREG(modeOf(path)));
@@ -83,8 +80,6 @@ TEST(WriteDocument, ReportsWhatGoesWrongWithTheFileName)
     const std::string folder = temp.path("rvReport.rav");
     ::mkdir(folder.c_str(), 0700);
     EXPECT_EQ(errorOf([&] { WriteDocument(folder, "x"); }), "Cannot create file \"" + folder + "\". Is a directory");
-    EXPECT_EQ(errorOf([&] { ReadDocument(missing); }),
-              "Cannot open file \"" + missing + "\". No such file or directory");
 }
 
 TEST(WriteDocument, AnIncompleteWriteKeepsTheOldFile)

@@ -3,6 +3,8 @@
 #include "planner/rave_project_file.h"
 #include "planner/rv_project.h"
 #include "planner/trade_plan_report.h"
+#include "tests/app/planted_file.h"
+#include "tests/hang_guard.h"
 #include "tests/planner/report_test_support.h"
 
 #include <QAction>
@@ -83,6 +85,19 @@ TEST_F(RvProjectTest, OpensTheFileAfreshEachTimeAndNamesAMissingOne)
     const OpenRvProject open(project);
     RavePage& page = project.ProjectManager().FindPage(kTradePlanPage);
     EXPECT_EQ(RaveProjectManager::FindText(page, "txt_Ticker").text, "txt_Ticker");
+}
+
+TEST_F(RvProjectTest, AnythingButARegularFileIsNoProjectAndIsNeverWaitedOn)
+{
+    for (const auto& planted : kPlanted) {
+        SCOPED_TRACE(planted.name);
+        const QString file = path(planted.name);
+        plant(planted.kind, file.toStdString(), embeddedTemplate().toStdString());
+        project.setProjectFile(file);
+        const HangGuard guard(std::string("opening ") + planted.name);
+        EXPECT_EQ(errorOf([&] { project.Open(); }),
+                  "The following reporting project does not exist:\r\"" + file.toStdString() + "\"");
+    }
 }
 
 RaveProject filledPlan(const std::string& notes)
