@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include <sys/socket.h>
@@ -52,9 +53,9 @@ TEST(ReadRegularFile, ReadsOnlyARegularFileWithinTheLimit)
         {"a named pipe", [](auto& at) { return ::mkfifo(at.c_str(), 0600), at; }, ReadOutcome::NotAFile},
         {"a socket", [](auto& at) { return plantSocket(at), at; }, ReadOutcome::NotAFile},
         {"a device", [](auto&) { return std::string("/dev/null"); }, ReadOutcome::NotAFile},
-        {"a link to a regular file", [&](auto& at) { return ::symlink(target.c_str(), at.c_str()), at; },
+        {"a link to a regular file", [&](auto& at) { return std::filesystem::create_symlink(target, at), at; },
          ReadOutcome::NotAFile},
-        {"a link to a pipe", [&](auto& at) { return ::symlink(pipe.c_str(), at.c_str()), at; }, ReadOutcome::NotAFile},
+        {"a link to a pipe", [&](auto& at) { return std::filesystem::create_symlink(pipe, at), at; }, ReadOutcome::NotAFile},
         {"a file nobody may read",
          [](auto& at) { return writeFile(at, "secret"), ::chmod(at.c_str(), 0), at; },
          ::geteuid() == 0 ? ReadOutcome::Read : ReadOutcome::Refused},

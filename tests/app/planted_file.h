@@ -3,6 +3,7 @@
 
 #include "tests/app/temp_folder.h"
 
+#include <filesystem>
 #include <string>
 
 #include <sys/stat.h>
@@ -35,11 +36,11 @@ inline void plant(Planted kind, const std::string& at, const std::string& conten
         break;
     case Planted::LinkToFile:
         writeFile(linkTarget(at), content);
-        ::symlink(linkTarget(at).c_str(), at.c_str());
+        std::filesystem::create_symlink(linkTarget(at), at);
         break;
     case Planted::LinkToPipe:
         ::mkfifo((at + ".pipe").c_str(), 0600);
-        ::symlink((at + ".pipe").c_str(), at.c_str());
+        std::filesystem::create_symlink((at + ".pipe"), at);
         break;
     case Planted::Folder:
         ::mkdir(at.c_str(), 0700);

@@ -118,14 +118,14 @@ TEST_F(StartUp, RefusesAFolderThatIsNotPrivatelyOurs)
         const char* message;
     } cases[] = {
         {"file in the way", [](const std::string& at) { writeFile(at, "x"); }, "I/O error 183."},
-        {"link to another folder", [&](const std::string& at) { ::symlink(victim.c_str(), at.c_str()); },
+        {"link to another folder", [&](const std::string& at) { std::filesystem::create_symlink(victim, at); },
          "File access denied."},
         {"writable by others", [](const std::string& at) { ::mkdir(at.c_str(), 0700), ::chmod(at.c_str(), 0777); },
          "File access denied."},
         {"file in the way of bbt", [](const std::string& at) { ::mkdir(at.c_str(), 0700), writeFile(at + "/bbt", ""); },
          "I/O error 183."},
         {"link in the place of bbt",
-         [&](const std::string& at) { ::mkdir(at.c_str(), 0700), ::symlink(victim.c_str(), (at + "/bbt").c_str()); },
+         [&](const std::string& at) { ::mkdir(at.c_str(), 0700), std::filesystem::create_symlink(victim, (at + "/bbt")); },
          "File access denied."},
         {"someone else's folder",
          [](const std::string& at) {

@@ -64,7 +64,7 @@ TEST(WriteDocument, ReplacesAPlantedLinkInsteadOfWritingThroughIt)
     const std::string victim = temp.path("victim.txt");
     writeFile(victim, "precious");
     const std::string path = temp.path("Home.htm");
-    ::symlink(victim.c_str(), path.c_str());
+    std::filesystem::create_symlink(victim, path);
     WriteDocument(path, "<html></html>");
     EXPECT_EQ(fileContent(victim), "precious");
     EXPECT_TRUE(S_ISREG(modeOf(path)));

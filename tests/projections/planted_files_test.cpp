@@ -87,8 +87,9 @@ TEST_F(PlantedFiles, AStyleSheetThatIsNoRegularFileIsLeftOut)
         SCOPED_TRACE(planted.name);
         replace(beside("Calculators.css"), planted.kind);
         const HangGuard guard(std::string("showing the report with ") + planted.name);
-        ReportWindow window(folder.path());
-        window.setReport(html);
+        SaveLocation saves;
+        ReportWindow window(folder.path(), saves);
+        window.setReport(html, {}, {});
         const QTextCursor header = window.view()->document()->find("Trading Account Calculator");
         ASSERT_FALSE(header.isNull());
         EXPECT_NE(header.charFormat().foreground().color(), QColor(Qt::white));
