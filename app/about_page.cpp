@@ -100,6 +100,8 @@ AboutPage::AboutPage(QWidget* parent)
     Image1 = new LinkLabel(QStringLiteral("Image1"), QString(), this);
     Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/product_box.jpg")));
     Image1->setGeometry(8, 65, 296, 425);
+    Image1->setAccessibleName(QStringLiteral("The Disciplined Trader at ")
+                              + QString::fromUtf8(SiteAddressShown));
 
     captionLabel("Label8", QStringLiteral("This Korvex Trading Calculator is"), {397, 8}, this);
     captionLabel("Label9", QStringLiteral(" provided by"), {381, 24}, this);
@@ -125,6 +127,7 @@ void AboutPage::buildScrollBox()
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setGeometry(328, 48, 353, 457);
     ScrollBox1->setWidgetResizable(true);
+    ScrollBox1->setAccessibleName(QStringLiteral("What You Will Learn"));
     auto* content = new QWidget;
     paintWhite(content);
 

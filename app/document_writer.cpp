@@ -151,29 +151,6 @@ void WriteDocument(const std::string& path, std::string_view bytes)
     }
 }
 
-std::string ReadDocument(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        failOnFile("Cannot open file \"%s\". %s", path, std::strerror(errno));
-    std::string content;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            ::close(fd);
-            throw std::runtime_error("Stream read error");
-        }
-        if (got == 0)
-            break;
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return content;
-}
-
 #endif
 
 }  // namespace korvex

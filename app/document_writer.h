@@ -1,5 +1,5 @@
 #pragma once
-// Writing and reading the documents of the work folder.
+// Writing the documents of the work folder.
 
 #include <string>
 #include <string_view>
@@ -12,9 +12,5 @@ namespace korvex {
 // under the name is replaced, never followed.
 // Throws "Cannot create file "<path>". <reason>" or "Stream write error".
 void WriteDocument(const std::string& path, std::string_view bytes);
-
-// The whole file; a link in its place is not followed.
-// Throws "Cannot open file "<path>". <reason>" or "Stream read error".
-std::string ReadDocument(const std::string& path);
 
 }  // namespace korvex

@@ -1,22 +1,29 @@
 #include "app/host_document_file.h"
 
-#include <QFile>
+#include "app/document_reader.h"
+#include "app/embedded_document.h"
 
 namespace korvex {
 
 namespace {
-constexpr qint64 kLargestDocument = 4 * 1024 * 1024;
-}
+constexpr std::size_t kLargestDocument = 4 * 1024 * 1024;
+constexpr std::size_t kLargestPicture = 4 * 1024 * 1024;
+}  // namespace
 
 std::optional<HostDocument> LoadHostDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestDocument)
+    const auto html = TryReadDocument(LocalPath(path), kLargestDocument);
+    if (!html)
         return std::nullopt;
-    const QByteArray html = file.read(kLargestDocument);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return ReadHostDocument(std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
+    return ReadHostDocument(*html);
+}
+
+QImage LoadPicture(const QString& path)
+{
+    const auto bytes = TryReadDocument(LocalPath(path), kLargestPicture);
+    if (!bytes)
+        return {};
+    return QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
 }
 
 }  // namespace korvex

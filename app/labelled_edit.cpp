@@ -1,5 +1,7 @@
 #include "app/labelled_edit.h"
 
+#include "app/accessible_caption.h"
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -10,13 +12,6 @@ namespace {
 constexpr int kLabelGap = 10;
 constexpr int kLabelDrop = 4;
 constexpr int kLabelHeight = 13;
-
-QString withoutAccelerator(QString caption)
-{
-    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
-        .remove(QLatin1Char('&'))
-        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
-}
 }  // namespace
 
 LabelledEdit::LabelledEdit(const QString& objectName, const QString& caption, const QRect& geometry,
@@ -27,14 +22,13 @@ LabelledEdit::LabelledEdit(const QString& objectName, const QString& caption, co
     setObjectName(objectName);
     setGeometry(geometry);
     label_->setObjectName(objectName + QStringLiteral("_label"));
-    label_->setBuddy(this);
     setCaption(caption);
 }
 
 void LabelledEdit::setCaption(const QString& caption)
 {
     label_->setText(caption);
-    setAccessibleName(withoutAccelerator(caption));
+    nameAfterCaption(label_, this);
     placeLabel();
 }
 

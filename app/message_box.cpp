@@ -24,6 +24,8 @@ void showMessageBox(const MessageBoxRecord& box)
         return;
     }
     QMessageBox message(box.icon, box.caption, box.text, QMessageBox::Ok, QApplication::activeWindow());
+    // Messages quote what users and documents wrote; never read them as markup.
+    message.setTextFormat(Qt::PlainText);
     message.exec();
 }
 

@@ -2,11 +2,12 @@
 
 #include "app/about_page.h"
 #include "app/app_info.h"
-#include "app/document_writer.h"
+#include "app/document_reader.h"
 #include "app/embedded_document.h"
 #include "app/fonts.h"
 #include "app/link_label.h"
 #include "app/message_box.h"
+#include "app/page_switch_keys.h"
 #include "app/rtf_text_document.h"
 #include "app/url_opener.h"
 #include "app/work_folder.h"
@@ -27,6 +28,11 @@
 
 namespace korvex {
 
+namespace {
+// Ours is 16 KB; one sixty times as long is not ours.
+constexpr std::size_t kLargestHelpDocument = 1024 * 1024;
+}  // namespace
+
 TfMain::TfMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
@@ -37,6 +43,7 @@ TfMain::TfMain(QWidget* parent)
     setFixedSize(735, 630);
     buildControls();
     FormCreate();
+    putAddressLastInTabOrder();
     centreOnScreen();
 }
 
@@ -67,6 +74,8 @@ void TfMain::buildControls()
     lbl_Url3->setFont(arialFont(13));
     lbl_Url3->setStyleSheet(QStringLiteral("color: #0000ff"));
     lbl_Url3->setGeometry(8, 608, 165, 16);
+
+    new PageSwitchKeys(pgctrl_ZADuraulator, this);
 
     connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
     connect(lbl_Url3, &LinkLabel::clicked, this, &TfMain::lbl_UrlClick);
@@ -111,7 +120,7 @@ void TfMain::LoadHelpDocument()
     const QString path = WorkFolder + QStringLiteral("Help.rtf");
     WriteEmbeddedDocument(QStringLiteral("myHelp"), path);
     QTextEdit* pane = ts_PositionSizing->helpPane();
-    LoadRtf(ReadDocument(LocalPath(path)), *pane->document());
+    LoadRtf(ReadDocument(LocalPath(path), kLargestHelpDocument), *pane->document());
     pane->moveCursor(QTextCursor::Start);
 }
 
@@ -138,6 +147,14 @@ void TfMain::LoadReportTemplate()
 {
     WriteEmbeddedDocument(QStringLiteral("myReport"), WorkFolder + QStringLiteral("rvReport.rav"));
     ts_TradePlanner->setReportProjectFile(WorkFolder + QStringLiteral("rvReport.rav"));
+}
+
+// The pages fill in their documents after the address label was made; Tab
+// still comes to the label after the controls of the page.
+void TfMain::putAddressLastInTabOrder()
+{
+    if (QWidget* last = previousInFocusChain(); last != lbl_Url3)
+        setTabOrder(last, lbl_Url3);
 }
 
 void TfMain::btn_CloseClick() { close(); }

@@ -32,6 +32,7 @@ private:
     void btn_CloseClick();
     void lbl_UrlClick();
     void centreOnScreen();
+    void putAddressLastInTabOrder();
 
     void CreateWorkFolders();
     void LoadHelpDocument();

@@ -6,6 +6,13 @@ set(KORVEX_WARNINGS -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-vir
 # multiply-add may merge two roundings into one.
 add_compile_options(-ffp-contract=off)
 
+# Hardened as Debian builds its own programs. Sanitizers bring checks of their
+# own that fortified functions would hide.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT KORVEX_SANITIZE AND NOT KORVEX_FUZZ)
+  add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  add_link_options(LINKER:-z,relro,-z,now)
+endif()
+
 if(KORVEX_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

@@ -3,6 +3,7 @@
 
 #include "app/rtf_reader.h"
 #include "app/rtf_text_document.h"
+#include "fuzz/offscreen_application.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -13,12 +14,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_rtf";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    StartOffscreenApplication<QGuiApplication>("fuzz_rtf");
     return 0;
 }
 

@@ -6,6 +6,7 @@
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -23,6 +24,18 @@ struct OutputChoice {
     bool collate = false;
     bool duplex = false;
     QString fileName;  // a PDF file; ".pdf" added when the name has no suffix
+    int fromPage = 1;  // the pages to print, counted from 1
+    int toPage = 1;
+};
+
+struct OutputOptionsSetup {
+    QStringList printerNames = {};
+    // Offered when the output goes to a file.
+    QString suggestedFile = {};
+    // Above 0, for printing from the preview: a page range of that many
+    // pages in place of the destination, which is then the printer, or a
+    // file when no printer is installed.
+    int pageCount = 0;
 };
 
 // "Output Options": where the report goes (preview at first), and for a
@@ -31,21 +44,30 @@ struct OutputChoice {
 class OutputOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    OutputOptionsDialog(QPrinter& printer, const QStringList& printerNames, QWidget* parent);
+    OutputOptionsDialog(QPrinter& printer, OutputOptionsSetup setup, QWidget* parent);
 
     OutputChoice choice() const;
 
 private:
-    void buildControls();
+    QWidget* buildDestination();
+    QWidget* buildPageRange();
+    QWidget* buildFileBox();
+    QWidget* buildPrinterBox();
+    void buildFileRow(QHBoxLayout* row, QWidget* box, const QString& fileName);
     void updateControls();
+    bool toFile() const;
     void browseForFile();
     void setUpPrinter();
 
     QPrinter& printer_;
-    QStringList printerNames_;
+    OutputOptionsSetup setup_;
     QRadioButton* rbPrinter = nullptr;
     QRadioButton* rbPreview = nullptr;
     QRadioButton* rbFile = nullptr;
+    QRadioButton* rbAllPages = nullptr;
+    QRadioButton* rbPageRange = nullptr;
+    QSpinBox* spnFromPage = nullptr;
+    QSpinBox* spnToPage = nullptr;
     QLineEdit* edtFileName = nullptr;
     QPushButton* btnBrowse = nullptr;
     QComboBox* cboPrinter = nullptr;

@@ -2,27 +2,14 @@
 
 #include "planner/rave_project.h"
 
-#include <QColor>
 #include <QFont>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStringList>
-#include <QTextLayout>
-
-#include <vector>
 
 namespace korvex {
 
 namespace {
-
-struct Scale {
-    double x;
-    double y;
-    QRectF box(const RaveItem& item) const
-    {
-        return {item.left * x, item.top * y, item.width * x, item.height * y};
-    }
-};
 
 QFont deviceFont(const RaveFont& font, QPaintDevice* device)
 {
@@ -33,60 +20,101 @@ QFont deviceFont(const RaveFont& font, QPaintDevice* device)
     return QFont(result, device);
 }
 
-// One line from the left edge; a text item is not cut at its width.
-void drawText(QPainter& painter, const QRectF& box, const QString& text)
+// Blanks and line breaks at the end print nothing, so they never start a sheet.
+QString withoutTrailingSpace(QString text)
 {
-    const QRectF unbounded(box.left(), box.top(), 1e6, box.height());
-    painter.drawText(unbounded, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
-}
-
-// Wraps within the box's width and keeps only the lines that fit whole
-// within its height.
-void drawMemo(QPainter& painter, const QRectF& box, const QString& text)
-{
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    qreal y = box.top();
-    const QStringList paragraphs = text.split(QStringLiteral("\r\n"));
-    for (const QString& paragraph : paragraphs) {
-        QTextLayout layout(paragraph, painter.font(), painter.device());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        bool full = false;
-        std::vector<QTextLine> lines;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(box.width());
-            if (y + line.height() > box.bottom()) {
-                full = true;
-                break;
-            }
-            line.setPosition(QPointF(box.left(), y));
-            lines.push_back(line);
-            y += line.height();
-        }
-        layout.endLayout();
-        for (const QTextLine& line : lines)
-            line.draw(&painter, QPointF(0, 0));
-        if (full)
-            return;
-    }
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    text.truncate(end);
+    return text;
 }
 
 }  // namespace
 
-void DrawRavePage(QPainter& painter, const RavePage& page)
+RavePrintout::RavePrintout(const std::vector<const RavePage*>& pages, QPaintDevice* device)
+    : device_(device)
+    , dpiX_(device->logicalDpiX())
+    , dpiY_(device->logicalDpiY())
 {
-    QPaintDevice* device = painter.device();
-    const Scale scale{double(device->logicalDpiX()), double(device->logicalDpiY())};
+    for (const RavePage* page : pages) {
+        const int pageSheet = sheetCount();
+        sheets_.push_back(page);
+        continues_.push_back(false);
+        for (const RaveItem& item : page->items) {
+            if (item.kind == RaveKind::Memo)
+                layOutMemo(item, pageSheet, page->paperHeight);
+        }
+    }
+}
+
+RavePrintout::~RavePrintout() = default;
+
+// Wraps within the memo's width, line by line down the page, then on to new
+// sheets of the same page; a second memo continues after the first.
+void RavePrintout::layOutMemo(const RaveItem& memo, int pageSheet, double paperHeight)
+{
+    const double left = memo.left * dpiX_;
+    const double width = memo.width * dpiX_;
+    const double top = kMargin * dpiY_;
+    const double bottom = (paperHeight - kMargin) * dpiY_;
+    const QFont font = deviceFont(memo.font, device_);
+    const QColor colour = QColor::fromRgb(memo.font.color);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    int sheet = pageSheet;
+    double y = memo.top * dpiY_;
+    if (sheetCount() - 1 > pageSheet) {  // after an earlier memo's continuation
+        sheet = sheetCount() - 1;
+        y = lines_.back().line.y() + lines_.back().line.height();
+    }
+    const QString text = withoutTrailingSpace(QString::fromStdString(memo.text));
+    if (text.isEmpty())
+        return;
+    for (const QString& paragraph : text.split(QStringLiteral("\r\n"))) {
+        auto& layout = *paragraphs_.emplace_back(std::make_unique<QTextLayout>(paragraph, font, device_));
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            // A line taller than a whole sheet still goes on one, alone.
+            const bool freshSheet = continues_[static_cast<std::size_t>(sheet)] && y == top;
+            if (y + line.height() > bottom && !freshSheet) {
+                sheet = sheetCount();
+                sheets_.push_back(sheets_[static_cast<std::size_t>(pageSheet)]);
+                continues_.push_back(true);
+                y = top;
+            }
+            line.setPosition(QPointF(left, y));
+            lines_.push_back({line, sheet, colour});
+            y += line.height();
+        }
+        layout.endLayout();
+    }
+}
+
+void RavePrintout::drawSheet(QPainter& painter, int sheet) const
+{
+    const auto at = static_cast<std::size_t>(sheet);
     painter.save();
-    for (const RaveItem& item : page.items) {
-        painter.setFont(deviceFont(item.font, device));
-        painter.setPen(QColor::fromRgb(item.font.color));
-        const QString text = QString::fromStdString(item.text);
-        if (item.kind == RaveKind::Memo)
-            drawMemo(painter, scale.box(item), text);
-        else
-            drawText(painter, scale.box(item), text);
+    if (!continues_[at]) {
+        for (const RaveItem& item : sheets_[at]->items) {
+            if (item.kind != RaveKind::Text)
+                continue;
+            painter.setFont(deviceFont(item.font, device_));
+            painter.setPen(QColor::fromRgb(item.font.color));
+            // One line from the left edge; a text item is not cut at its width.
+            const QRectF from(item.left * dpiX_, item.top * dpiY_, 1e6, item.height * dpiY_);
+            painter.drawText(from, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                             QString::fromStdString(item.text));
+        }
+    }
+    for (const PlacedLine& placed : lines_) {
+        if (placed.sheet != sheet)
+            continue;
+        painter.setPen(placed.colour);
+        placed.line.draw(&painter, QPointF(0, 0));
     }
     painter.restore();
 }

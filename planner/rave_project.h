@@ -21,7 +21,7 @@ struct RaveFont {
 enum class RaveKind { Text, Memo };
 
 // A text item prints on one line from its left edge; a memo wraps within its
-// width and is cut at its height.
+// width and runs on below its box as far as its text needs.
 struct RaveItem {
     std::string name;
     RaveKind kind = RaveKind::Text;

@@ -1,9 +1,8 @@
 #include "planner/rv_project.h"
 
+#include "app/document_reader.h"
+#include "app/embedded_document.h"
 #include "planner/rave_project_file.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <stdexcept>
 
@@ -12,7 +11,7 @@ namespace korvex {
 namespace {
 
 // Far more than any layout needs; a larger file is not a template.
-constexpr qint64 kLargestProjectFile = 4 * 1024 * 1024;
+constexpr std::size_t kLargestProjectFile = 4 * 1024 * 1024;
 
 std::string quotedPath(const QString& path) { return "\"" + path.toStdString() + "\""; }
 
@@ -22,17 +21,22 @@ void RvProject::Open()
 {
     if (project_)
         return;
-    const QFileInfo info(projectFile_);
-    if (projectFile_.isEmpty() || !info.exists() || info.isDir())
+    // A folder, pipe or link in its place is no more a project than nothing is.
+    const FileContent file = ReadRegularFile(LocalPath(projectFile_), kLargestProjectFile);
+    switch (file.outcome) {
+    case ReadOutcome::Read:
+        break;
+    case ReadOutcome::Missing:
+    case ReadOutcome::NotAFile:
         throw std::runtime_error("The following reporting project does not exist:\r" + quotedPath(projectFile_));
-    QFile file(projectFile_);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("Cannot open file " + quotedPath(projectFile_) + ". "
-                                 + file.errorString().toStdString());
-    if (file.size() > kLargestProjectFile)
+    case ReadOutcome::TooLarge:
         throw std::runtime_error("The reporting project " + quotedPath(projectFile_) + " is too large");
+    case ReadOutcome::Refused:
+    case ReadOutcome::BrokeOff:
+        throw std::runtime_error("Cannot open file " + quotedPath(projectFile_) + ". " + file.reason);
+    }
     try {
-        project_ = ReadRaveProject(file.readAll());
+        project_ = ReadRaveProject(QByteArray::fromStdString(file.bytes));
     } catch (const std::runtime_error& error) {
         throw std::runtime_error("The reporting project " + quotedPath(projectFile_)
                                  + " cannot be read: " + error.what());

@@ -29,6 +29,7 @@ public:
     RaveProjectManager ProjectManager();
     // Produces every page of a report through the output system.
     void ExecuteReport(std::string_view reportName, QWidget* parent);
+    RvSystem& system() { return system_; }
 
 private:
     RaveProject& project();

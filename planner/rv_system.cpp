@@ -3,6 +3,7 @@
 #include "planner/output_options_dialog.h"
 #include "planner/rave_painter.h"
 #include "planner/rave_project.h"
+#include "planner/report_preview.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,11 +12,12 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 
+#include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace korvex {
@@ -95,7 +97,7 @@ RvSystem::RvSystem()
 {
 }
 
-void RvSystem::PrintPages(QPrinter& printer, const std::vector<const RavePage*>& pages)
+void RvSystem::PrintPages(QPrinter& printer, const RavePrintout& printout, int fromPage, int toPage)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -103,49 +105,89 @@ void RvSystem::PrintPages(QPrinter& printer, const std::vector<const RavePage*>&
             throw std::runtime_error("Cannot create file \"" + printer.outputFileName().toStdString() + "\"");
         throw std::runtime_error("The printer \"" + printer.printerName().toStdString() + "\" cannot print");
     }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0)
+    for (int sheet = std::max(fromPage, 1); sheet <= std::min(toPage, printout.sheetCount()); ++sheet) {
+        if (sheet > fromPage)
             printer.newPage();
-        DrawRavePage(painter, *pages[i]);
+        printout.drawSheet(painter, sheet - 1);
     }
     painter.end();
 }
 
-void RvSystem::Execute(const std::vector<const RavePage*>& pages, QWidget* parent) const
+void RvSystem::Execute(const std::vector<const RavePage*>& pages, QWidget* parent)
 {
     if (pages.empty())
         return;
     QPrinter printer(QPrinter::HighResolution);
     setUpPaper(printer, *pages.front());
-    OutputOptionsDialog options(printer, printerNames(), parent);
-    if (options.exec() != QDialog::Accepted)
+    const std::optional<OutputChoice> choice = choose(printer, 0, parent);
+    if (!choice)
         return;
-    const OutputChoice choice = options.choice();
-    applyChoice(printer, choice);
+    applyChoice(printer, *choice);
     setUpPaper(printer, *pages.front());
+    if (choice->destination == ReportDestination::Preview)
+        preview(printer, pages, parent);
+    else
+        output(printer, pages, 1, std::numeric_limits<int>::max(), parent);
+}
 
-    const int pageCount = static_cast<int>(pages.size());
-    if (choice.destination == ReportDestination::Preview) {
-        {
-            ReportStatus status(pageCount, parent);
-            if (!status.reached(0) || !status.reached(pageCount))
-                return;
-        }
-        QPrintPreviewDialog preview(&printer, parent);
-        preview.setObjectName(QStringLiteral("ReportPreview"));
-        preview.setWindowTitle(QStringLiteral("Report Preview"));
-        preview.resize(previewSize(parent));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&pages](QPrinter* target) { PrintPages(*target, pages); });
-        preview.exec();
-        return;
+std::optional<OutputChoice> RvSystem::choose(QPrinter& printer, int pageCount, QWidget* parent) const
+{
+    const QString suggestion = outputFileName.isEmpty() ? QString() : saves_.pathFor(outputFileName);
+    OutputOptionsDialog options(printer, {printerNames(), suggestion, pageCount}, parent);
+    if (options.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return options.choice();
+}
+
+void RvSystem::preview(QPrinter& printer, const std::vector<const RavePage*>& pages, QWidget* parent)
+{
+    {
+        const int sheets = RavePrintout(pages, &printer).sheetCount();
+        ReportStatus status(sheets, parent);
+        if (!status.reached(0) || !status.reached(sheets))
+            return;
     }
+    ReportPreview preview(printer, parent);
+    preview.resize(previewSize(parent));
+    QObject::connect(&preview, &ReportPreview::paintRequested, &preview, [&pages](QPrinter* target) {
+        const RavePrintout printout(pages, target);
+        PrintPages(*target, printout, 1, printout.sheetCount());
+    });
+    // Printed from here, the operation is done.
+    QObject::connect(&preview, &ReportPreview::printRequested, &preview, [this, &pages, &preview] {
+        if (printFromPreview(pages, &preview))
+            preview.accept();
+    });
+    preview.exec();
+}
 
-    ReportStatus status(pageCount, parent);
+bool RvSystem::printFromPreview(const std::vector<const RavePage*>& pages, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPaper(printer, *pages.front());
+    const int sheets = RavePrintout(pages, &printer).sheetCount();
+    const std::optional<OutputChoice> choice = choose(printer, sheets, parent);
+    if (!choice)
+        return false;
+    applyChoice(printer, *choice);
+    setUpPaper(printer, *pages.front());
+    return output(printer, pages, choice->fromPage, choice->toPage, parent);
+}
+
+bool RvSystem::output(QPrinter& printer, const std::vector<const RavePage*>& pages, int fromPage, int toPage,
+                      QWidget* parent)
+{
+    const RavePrintout printout(pages, &printer);
+    toPage = std::min(toPage, printout.sheetCount());
+    const int count = std::max(toPage - fromPage + 1, 0);
+    ReportStatus status(count, parent);
     if (!status.reached(0))
-        return;
-    PrintPages(printer, pages);
-    status.reached(pageCount);
+        return false;
+    PrintPages(printer, printout, fromPage, toPage);
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        saves_.remember(printer.outputFileName());
+    status.reached(count);
+    return true;
 }
 
 }  // namespace korvex

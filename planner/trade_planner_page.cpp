@@ -1,7 +1,10 @@
 #include "planner/trade_planner_page.h"
 
+#include "app/accessible_caption.h"
+#include "app/file_names.h"
 #include "app/labelled_edit.h"
 #include "app/message_box.h"
+#include "app/save_location.h"
 #include "planner/notes_memo.h"
 #include "planner/trade_plan.h"
 
@@ -155,11 +158,8 @@ void TradePlannerPage::buildControls()
     btn_TradePlannerPrint = findChild<QPushButton*>(QStringLiteral("btn_TradePlannerPrint"));
 
     // The two plain captions name their controls for screen readers.
-    for (auto [label, control] : {std::pair<const char*, QWidget*>{"Label24", cbo_Position}, {"Label26", mem_Note}}) {
-        auto* caption = findChild<QLabel*>(text(label));
-        caption->setBuddy(control);
-        control->setAccessibleName(caption->text());
-    }
+    for (auto [label, control] : {std::pair<const char*, QWidget*>{"Label24", cbo_Position}, {"Label26", mem_Note}})
+        nameAfterCaption(findChild<QLabel*>(text(label)), control);
     btn_TradePlannerCalculate->setDefault(true);
 
     connect(btn_TradePlannerCalculate, &QPushButton::clicked, this,
@@ -224,7 +224,12 @@ void TradePlannerPage::PrintTradePlan()
     RvProject_.setProjectFile(projectFile_);
     const OpenRvProject open(RvProject_);
     RavePage& page = RvProject_.ProjectManager().FindPage(kTradePlanPage);
-    FillTradePlanPage(page, TradePlanFill(readSheet(), planDate()));
+    const TradePlanSheet sheet = readSheet();
+    const QDateTime now = clock_();
+    FillTradePlanPage(page, TradePlanFill(sheet, planDate(now)));
+    const std::string stem = SafeFileStem(sheet.ticker, "Trade plan");
+    RvProject_.system().outputFileName
+        = DatedFileName(QString::fromStdString(stem), now.date(), QStringLiteral(".pdf"));
     RvProject_.ExecuteReport("Report1", window());
 }
 
@@ -247,9 +252,8 @@ TradePlanSheet TradePlannerPage::readSheet() const
     };
 }
 
-std::string TradePlannerPage::planDate() const
+std::string TradePlannerPage::planDate(const QDateTime& now)
 {
-    const QDateTime now = clock_();
     const QLocale locale;
     DateNames names;
     for (int day = 1; day <= 7; ++day)

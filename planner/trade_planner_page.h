@@ -41,7 +41,7 @@ private:
     void btn_TradePlannerPrintClick();
     void PrintTradePlan();
     TradePlanSheet readSheet() const;
-    std::string planDate() const;
+    static std::string planDate(const QDateTime& now);
 
     LabelledEdit* lbl_edt_AccountBalance = nullptr;
     LabelledEdit* lbl_edt_Ticker = nullptr;

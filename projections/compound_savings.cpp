@@ -4,6 +4,7 @@
 #include "projections/data_panel.h"
 #include "projections/graph.h"
 #include "projections/nbr.h"
+#include "projections/schedule_csv.h"
 #include "projections/slider.h"
 #include "projections/slider_scale.h"
 
@@ -213,7 +214,7 @@ void CompoundSavings::refresh()
     rate_->setValue(calc_.RATE_OF_RETURN);
 }
 
-std::string CompoundSavings::sJavaScriptReport(const QString&)
+CompoundSavings::Report CompoundSavings::report()
 {
     // The report reads the fields as they stand, but leaves the panel's own
     // bookkeeping alone: its graph still shows the last calculation, and the
@@ -223,10 +224,11 @@ std::string CompoundSavings::sJavaScriptReport(const QString&)
         setValues();
     } catch (const InputError& error) {
         state_ = before;
-        return calc_.errorReport(error.what());
+        return { calc_.errorReport(error.what()), {}, error.what() };
     }
     state_ = before;
-    return calc_.JavaScriptReport();
+    std::string html = calc_.JavaScriptReport();
+    return { std::move(html), ScheduleCsv(calc_.schedule()), {} };
 }
 
 } // namespace korvex

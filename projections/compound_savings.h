@@ -21,8 +21,16 @@ class CompoundSavings : public CalculatorApplet {
 public:
     CompoundSavings(PanelParameters parameters, const QImage& background, QWidget* parent);
 
+    // The report of the fields as they stand: the filled page and its month
+    // table as CSV, or the error page and the error's message.
+    struct Report {
+        std::string html;
+        std::string csv;
+        std::string error;
+    };
+    Report report();
     // The filled report of the fields as they stand, or the error page.
-    std::string sJavaScriptReport(const QString& kind);
+    std::string sJavaScriptReport(const QString& /*kind*/) { return report().html; }
 
     Nbr* startingAmountField() const { return amount_; }
     Nbr* monthsField() const { return months_; }

@@ -70,20 +70,30 @@ void CompoundSavingsCalc::calculate()
     }
 
     if (bWithSchedule)
-        addSchedule(n);
+        addSchedule();
 }
 
-void CompoundSavingsCalc::addSchedule(int periods)
+std::vector<ScheduleRow> CompoundSavingsCalc::schedule() const
+{
+    std::vector<ScheduleRow> rows { { 0, STARTING_AMOUNT, std::nullopt, STARTING_AMOUNT } };
+    const int F = DEPOSIT_FREQUENCY < 1 ? 1 : DEPOSIT_FREQUENCY;
+    for (std::size_t k = 0; k < DR_BALANCE.size(); ++k)
+        rows.push_back(
+            { static_cast<int>(k + 1), F * ADDITIONAL_CONTRIBUTIONS, DR_INTEREST[k], DR_BALANCE[k] });
+    return rows;
+}
+
+void CompoundSavingsCalc::addSchedule()
 {
     addRepeat(row({ sColumnHeadings[0], sColumnHeadings[1], sColumnHeadings[2], sColumnHeadings[3] }));
-    const std::string start = fmt.dollars(STARTING_AMOUNT);
-    addRepeat(row({ sStartLabel, start, "<B>&nbsp;</B>", start }));
-    const int F = DEPOSIT_FREQUENCY < 1 ? 1 : DEPOSIT_FREQUENCY;
-    const std::string additions = fmt.dollars(F * ADDITIONAL_CONTRIBUTIONS);
-    for (int k = 0; k < periods; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        addRepeat(row(
-            { std::to_string(k + 1), additions, fmt.dollars(DR_INTEREST[at]), fmt.dollars(DR_BALANCE[at]) }));
+    for (const ScheduleRow& entry : schedule()) {
+        if (!entry.profit) {
+            const std::string start = fmt.dollars(entry.balance);
+            addRepeat(row({ sStartLabel, start, "<B>&nbsp;</B>", start }));
+            continue;
+        }
+        addRepeat(row({ std::to_string(entry.month), fmt.dollars(entry.additions), fmt.dollars(*entry.profit),
+            fmt.dollars(entry.balance) }));
     }
 }
 

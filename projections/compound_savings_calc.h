@@ -5,10 +5,19 @@
 #include "projections/calculation.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace korvex {
+
+// One row of the month table: the start (month 0, no profit) or a month.
+struct ScheduleRow {
+    int month = 0;
+    double additions = 0;
+    std::optional<double> profit;
+    double balance = 0;
+};
 
 class CompoundSavingsCalc : public Calculation {
 public:
@@ -50,8 +59,11 @@ public:
 
     const std::vector<std::string>& getCatagories() const { return cats; }
 
+    // The month table of the last run, as the report shows it.
+    std::vector<ScheduleRow> schedule() const;
+
 private:
-    void addSchedule(int periods);
+    void addSchedule();
 };
 
 } // namespace korvex

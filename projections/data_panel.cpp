@@ -39,6 +39,8 @@ DataPanel::DataPanel(const QFont& labelFont, const QFont& spacerFont, QWidget* p
 void DataPanel::addRow(const QString& label, Nbr* field, Slider* slider)
 {
     auto* caption = new QLabel(label + QStringLiteral(": "), this);
+    // A caption from the host document is text, never markup that loads a picture.
+    caption->setTextFormat(Qt::PlainText);
     caption->setFont(labelFont_);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setBuddy(field);

@@ -1,6 +1,7 @@
 #include "projections/profit_projections_page.h"
 
 #include "app/host_document_file.h"
+#include "app/web_page_button.h"
 #include "projections/compound_savings.h"
 #include "projections/nbr.h"
 #include "projections/panel_parameters.h"
@@ -74,7 +75,7 @@ void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
     PanelParameters parameters(document.parameters);
     // The picture is looked up next to the document, never elsewhere.
     const QString picture = QFileInfo(QString::fromStdString(parameters.text("BACKGROUND", ""))).fileName();
-    const QImage background = picture.isEmpty() ? QImage() : QImage(folder_ + QLatin1Char('/') + picture);
+    const QImage background = picture.isEmpty() ? QImage() : LoadPicture(folder_ + QLatin1Char('/') + picture);
 
     content_ = new QWidget(wbSavingsCalculator);
     content_->setObjectName(QStringLiteral("document"));
@@ -92,9 +93,9 @@ void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
     panel_ = new CompoundSavings(std::move(parameters), background, frame);
     panel_->setGeometry(QRect(QPoint(frameSide, frameSide), kLayout.panel));
 
-    auto* calculate = new QPushButton(QStringLiteral("Calculate"), content_);
+    auto* calculate = new WebPageButton(QStringLiteral("Calculate"), content_);
     calculate->setObjectName(QStringLiteral("btn_ProjectionsCalculate"));
-    auto* report = new QPushButton(QStringLiteral("View Report"), content_);
+    auto* report = new WebPageButton(QStringLiteral("View Report"), content_);
     report->setObjectName(QStringLiteral("btn_ViewReport"));
     const int buttonsWidth = 2 * kLayout.button.width() + kLayout.buttonSpacing;
     const int buttonsLeft = (kLayout.browser.width() - buttonsWidth) / 2;
@@ -119,16 +120,17 @@ void ProfitProjectionsPage::viewReport()
 {
     if (!panel_)
         return;
-    const QString html = QString::fromStdString(panel_->sJavaScriptReport(QStringLiteral("HTML")));
+    const CompoundSavings::Report report = panel_->report();
     if (!report_) {
-        report_ = new ReportWindow(folder_);
+        report_ = new ReportWindow(folder_, saves_);
         report_->setAttribute(Qt::WA_DeleteOnClose);
         const QScreen* screen = window()->screen() ? window()->screen() : QGuiApplication::primaryScreen();
         const QRect place = ReportWindow::placeOnScreen(screen ? screen->geometry() : QRect());
         report_->resize(place.size());
         report_->move(place.topLeft());
     }
-    report_->setReport(html);
+    report_->setReport(QString::fromStdString(report.html), QByteArray::fromStdString(report.csv),
+        QString::fromStdString(report.error));
     report_->show();
     report_->raise();
     report_->activateWindow();

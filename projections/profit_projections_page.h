@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/save_location.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -33,6 +35,7 @@ private:
     QWidget* content_ = nullptr;
     CompoundSavings* panel_ = nullptr;
     QString folder_;
+    SaveLocation saves_;
     QPointer<ReportWindow> report_;
 };
 

@@ -1,5 +1,10 @@
 #include "projections/report_window.h"
 
+#include "app/document_reader.h"
+#include "app/document_writer.h"
+#include "app/embedded_document.h"
+#include "app/message_box.h"
+#include "app/save_location.h"
 #include "app/url_opener.h"
 
 #include <QAction>
@@ -11,8 +16,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include <stdexcept>
@@ -22,6 +27,25 @@ namespace korvex {
 namespace {
 
 const QString kStyleSheet = QStringLiteral("Calculators.css");
+// Ours is 1 KB; anything the report refers to is small.
+constexpr std::size_t kLargestResource = 1024 * 1024;
+
+// Loads what the report refers to, such as its style sheet, from regular
+// files only: a pipe or a folder in its place counts as nothing there,
+// instead of freezing the window.
+class ReportDocument : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl& name) override
+    {
+        if (!name.isLocalFile())
+            return QByteArray();
+        return QByteArray::fromStdString(
+            TryReadDocument(LocalPath(name.toLocalFile()), kLargestResource).value_or(std::string()));
+    }
+};
 
 // The report declares ISO-8859-1; writing every other character as a
 // character reference keeps the file right under any ASCII-based charset.
@@ -38,6 +62,22 @@ QByteArray asciiHtml(const QString& html)
     return bytes;
 }
 
+// Gives the saved report the style sheet it links, unless that name is taken
+// by anything at all: the file is created exclusively, so a link or a pipe
+// planted there is neither followed nor waited on.
+void copyStyleSheet(const QString& source, const QString& target)
+{
+    const auto bytes = TryReadDocument(LocalPath(source), kLargestResource);
+    QFile file(target);
+    if (!bytes || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    if (file.write(bytes->data(), static_cast<qint64>(bytes->size())) != static_cast<qint64>(bytes->size())
+        || !file.flush()) {
+        file.close();
+        file.remove();
+    }
+}
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -49,9 +89,10 @@ void writeFile(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-ReportWindow::ReportWindow(const QString& folder, QWidget* parent)
+ReportWindow::ReportWindow(const QString& folder, SaveLocation& saves, QWidget* parent)
     : QMainWindow(parent)
     , folder_(folder)
+    , saves_(saves)
     , view_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("newwin"));
@@ -59,7 +100,7 @@ ReportWindow::ReportWindow(const QString& folder, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     view_->setObjectName(QStringLiteral("reportView"));
     view_->setOpenLinks(false);
-    view_->setSearchPaths({ folder_ });
+    view_->setDocument(new ReportDocument(view_));
     setCentralWidget(view_);
     buildCommands();
 }
@@ -91,6 +132,8 @@ void ReportWindow::buildCommands()
     command(QStringLiteral("printAction"), tr("&Print..."), QKeySequence::Print, &ReportWindow::print);
     command(
         QStringLiteral("saveAction"), tr("&Save as HTML..."), QKeySequence::Save, &ReportWindow::saveAsHtml);
+    command(QStringLiteral("csvAction"), tr("Save as &CSV..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        &ReportWindow::saveAsCsv);
     command(QStringLiteral("browserAction"), tr("Open in &Web Browser"), QKeySequence(Qt::CTRL | Qt::Key_B),
         &ReportWindow::openInBrowser);
     file->addSeparator();
@@ -98,14 +141,17 @@ void ReportWindow::buildCommands()
     command(QStringLiteral("closeAction"), tr("&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
 }
 
-void ReportWindow::setReport(const QString& html)
+void ReportWindow::setReport(const QString& html, const QByteArray& csv, const QString& tableError)
 {
     html_ = html;
+    csv_ = csv;
+    tableError_ = tableError;
     // Relative names in the report, such as its style sheet, resolve in the folder.
     view_->document()->setBaseUrl(QUrl::fromLocalFile(folder_ + QLatin1Char('/')));
     view_->setHtml(html);
     const QString title = view_->documentTitle();
     setWindowTitle(title.isEmpty() ? tr("Report") : title);
+    view_->setAccessibleName(windowTitle());
 }
 
 void ReportWindow::printTo(QPrinter& printer) const
@@ -126,23 +172,48 @@ void ReportWindow::print()
 void ReportWindow::saveTo(const QString& path) const
 {
     writeFile(path, asciiHtml(html_));
-    // The report links its style sheet by its bare name; give it one beside
-    // the file unless there is one already.
-    const QString source = QDir(folder_).filePath(kStyleSheet);
-    const QString target = QFileInfo(path).dir().filePath(kStyleSheet);
-    if (QFileInfo::exists(source) && !QFileInfo::exists(target))
-        QFile::copy(source, target);
+    // The report links its style sheet by its bare name.
+    copyStyleSheet(QDir(folder_).filePath(kStyleSheet), QFileInfo(path).dir().filePath(kStyleSheet));
+}
+
+void ReportWindow::saveCsvTo(const QString& path) const
+{
+    writeFile(path, csv_);
+}
+
+QString ReportWindow::askSavePath(const QString& title, const QString& suffix, const QString& filter)
+{
+    const QString name
+        = DatedFileName(QStringLiteral("Profit projection"), clock_().date(), QLatin1Char('.') + suffix);
+    QFileDialog dialog(this, title, saves_.pathFor(name), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    saves_.remember(path);
+    return path;
 }
 
 void ReportWindow::saveAsHtml()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Report as HTML"),
-        QDir(folder).filePath(QStringLiteral("Profit Projections.html")), tr("Web pages (*.html *.htm)"));
+    const QString path
+        = askSavePath(tr("Save Report as HTML"), QStringLiteral("html"), tr("Web pages (*.html *.htm)"));
     if (!path.isEmpty())
         saveTo(path);
+}
+
+void ReportWindow::saveAsCsv()
+{
+    // The same message the error page gives, and no file.
+    if (!tableError_.isEmpty()) {
+        showMessageBox({ QStringLiteral("Error"), tableError_, QMessageBox::Critical });
+        return;
+    }
+    const QString path
+        = askSavePath(tr("Save Month Table as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        saveCsvTo(path);
 }
 
 QString ReportWindow::browserCopyPath() const
@@ -153,7 +224,10 @@ QString ReportWindow::browserCopyPath() const
 void ReportWindow::openInBrowser()
 {
     const QString path = browserCopyPath();
-    writeFile(path, asciiHtml(html_));
+    // Written like the work folder's documents: a link planted at the name is
+    // replaced, never written through.
+    const QByteArray html = asciiHtml(html_);
+    WriteDocument(LocalPath(path), std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
     if (!openUrl(QUrl::fromLocalFile(path)))
         throw std::runtime_error(QStringLiteral("No web browser could open \"%1\"")
                                      .arg(QDir::toNativeSeparators(path))

@@ -2,6 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
+#include "app/web_page_button.h"
 #include "simulator/simulator_numbers.h"
 #include "simulator/simulator_picture.h"
 
@@ -32,6 +33,14 @@ void placeInCell(QWidget* control, const PixelRect& cell, QSize natural)
                          natural.height());
 }
 
+// The host shows no status line, so the reason for a reset stays on the
+// field itself, for a pointer and a screen reader alike.
+void setResetReason(QLineEdit* field, const QString& reason)
+{
+    field->setToolTip(reason);
+    field->setAccessibleDescription(reason);
+}
+
 }  // namespace
 
 My::My(QSize size, PanelHost host, QWidget* parent)
@@ -56,8 +65,9 @@ void My::init()
 
     if (host_.getImage)
         banner_ = host_.getImage(QStringLiteral("banner.gif"));
-    addKey();
+    // The fields first, so that Tab comes to the button after them.
     addParam();
+    addKey();
     simulation_.newRnd();
     applyPageParams();
 }
@@ -74,11 +84,10 @@ void My::addKey()
     keyPalette.setColor(QPalette::Button, KeyBackground);
     Key->setPalette(keyPalette);
 
-    btext = new QPushButton(GenerateLabel, Key);
+    btext = new WebPageButton(GenerateLabel, Key);
     btext->setObjectName(QStringLiteral("btext"));
     btext->setFont(arialFont(12));
     btext->setGeometry(0, 0, box.width, box.height);
-    btext->setAutoDefault(false);
     connect(btext, &QPushButton::clicked, this, [this] { action(btext, btext->text()); });
 }
 
@@ -125,12 +134,6 @@ void My::addParam()
         *entry.field = field;
         ++row;
     }
-    // The results are written by every redraw; they take focus only by click.
-    tf4->setFocusPolicy(Qt::ClickFocus);
-    tf5->setFocusPolicy(Qt::ClickFocus);
-    setTabOrder(tfStepY, tfProb);
-    setTabOrder(tfProb, tfNumber);
-    setTabOrder(tfNumber, btext);
 }
 
 void My::applyPageParams()
@@ -153,13 +156,17 @@ bool My::action(QObject* target, const QString& argument)
         return true;
     const EntryOutcome outcome = applyEntries(simulation_, tfStepY->text().toStdString(),
                                               tfNumber->text().toStdString(), tfProb->text().toStdString());
+    for (QLineEdit* entry : {tfStepY, tfNumber, tfProb})
+        setResetReason(entry, QString());
     if (outcome.resetField) {
         QLineEdit* field = *outcome.resetField == EntryField::WinLoss    ? tfStepY
                            : *outcome.resetField == EntryField::LinesQty ? tfNumber
                                                                          : tfProb;
         field->setText(toQString(outcome.resetText));
+        const QString status = toQString(outcome.status);
+        setResetReason(field, status);
         if (host_.showStatus)
-            host_.showStatus(toQString(outcome.status));
+            host_.showStatus(status);
     }
     if (!outcome.accepted)
         return false;

@@ -67,6 +67,7 @@ SimulatorPage::SimulatorPage(QWidget* parent)
     wbSimulator->setObjectName(QStringLiteral("wbSimulator"));
     wbSimulator->setGeometry(DocumentArea);
     wbSimulator->setFocusPolicy(Qt::ClickFocus);
+    wbSimulator->setAccessibleName(QStringLiteral("Simulator"));
     wbSimulator->setBackgroundRole(QPalette::Base);
     wbSimulator->setFrameShape(QFrame::NoFrame);
     wbSimulator->setWidgetResizable(false);
@@ -104,7 +105,7 @@ void SimulatorPage::navigate(const QString& hostDocumentPath)
         host.getParameter = [document](std::string_view name) { return document.parameter(name); };
         host.showStatus = [this](const QString& text) { statusText_ = text; };
         host.showDocument = [](const QString& address, const QString&) { openUrl(QUrl(address)); };
-        host.getImage = [folder](const QString& name) { return QImage(folder.filePath(name)); };
+        host.getImage = [folder](const QString& name) { return LoadPicture(folder.filePath(name)); };
         panel_ = new My(size, std::move(host), content);
         layout->addWidget(panel_, 0, Qt::AlignLeft);
         layout->addSpacing(ParagraphGap);

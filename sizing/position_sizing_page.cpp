@@ -1,7 +1,9 @@
 #include "sizing/position_sizing_page.h"
 
+#include "app/accessible_caption.h"
 #include "app/fonts.h"
 #include "app/labelled_edit.h"
+#include "sizing/flat_face_style.h"
 #include "sizing/money_management.h"
 
 #include <QComboBox>
@@ -143,6 +145,7 @@ void PositionSizingPage::buildControls()
             &PositionSizingPage::cbo_MoneyManagementModelChange);
 
     fitCaption(Label2, cbo_MoneyManagementModel->x() - kCaptionGap - Label2->x());
+    nameAfterCaption(Label2, cbo_MoneyManagementModel);
 
     buildPositionGroup();
 
@@ -167,12 +170,13 @@ void PositionSizingPage::buildControls()
     QFont bold = windowFont();
     bold.setBold(true);
     mem_Result->setFont(bold);
-    mem_Result->setAccessibleName(QStringLiteral("Result"));
+    nameAfterCaption(Label4, mem_Result);
 
     redt_Help = placed(new QTextEdit(this), "redt_Help");
     redt_Help->setReadOnly(true);
     redt_Help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     redt_Help->setLineWrapMode(QTextEdit::WidgetWidth);
+    redt_Help->setAccessibleName(QStringLiteral("Help"));
 }
 
 void PositionSizingPage::buildPositionGroup()
@@ -188,9 +192,10 @@ void PositionSizingPage::buildPositionGroup()
 
     Label3 = placed(new QLabel(QStringLiteral("Instrument:"), group), "Label3");
     cbo_Instrument = placed(new QComboBox(group), "cbo_Instrument");
+    cbo_Instrument->setStyle(FlatFaceStyle::instance());  // switched on and off like the edits
     cbo_Instrument->addItems({QStringLiteral("Shares"), QStringLiteral("Leveraged")});
     cbo_Instrument->setCurrentIndex(0);
-    cbo_Instrument->setAccessibleName(QStringLiteral("Instrument"));
+    nameAfterCaption(Label3, cbo_Instrument);
     connect(cbo_Instrument, &QComboBox::activated, this, &PositionSizingPage::cbo_InstrumentChange);
 
     const auto edit = [group](const char* name, const char* caption) {

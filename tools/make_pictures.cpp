@@ -52,12 +52,9 @@ QImage banner()
     return image;
 }
 
-// 32 x 32 in the 16 colours of the standard palette.
-QImage icon()
+// The chart on white, in a frame; drawn on a 32 x 32 grid.
+void drawIcon(QPainter& p)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
     p.fillRect(1, 1, 30, 30, QColor(0, 0, 128));
     p.fillRect(3, 3, 26, 26, Qt::white);
     p.fillRect(6, 18, 4, 9, QColor(0, 128, 0));
@@ -68,6 +65,15 @@ QImage icon()
     p.drawLine(5, 16, 13, 9);
     p.drawLine(13, 9, 19, 13);
     p.drawLine(19, 13, 27, 5);
+}
+
+// 32 x 32 in the 16 colours of the standard palette.
+QImage icon()
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    drawIcon(p);
     p.end();
     QList<QRgb> palette;
     for (const QColor c : {QColor(0, 0, 0), QColor(128, 0, 0), QColor(0, 128, 0), QColor(128, 128, 0),
@@ -77,6 +83,18 @@ QImage icon()
         palette << c.rgb();
     palette << qRgba(0, 0, 0, 0);
     return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+}
+
+// The same chart in full colour and smooth, for software centres and large icon views.
+QImage largeIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    drawIcon(p);
+    return image;
 }
 
 // The box of the trading guide that the About page advertises.
@@ -167,6 +185,7 @@ int main(int argc, char** argv)
     bool ok = save(banner(), dir + "/pictures/banner.jpg", "JPG", 85);
     ok = save(icon(), dir + "/pictures/icon.png", "PNG") && ok;
     ok = save(icon(), dir + "/pictures/icon.ico", "ICO") && ok;
+    ok = save(largeIcon(256), dir + "/pictures/icon-256.png", "PNG") && ok;
     ok = save(productBox(), dir + "/pictures/product_box.jpg", "JPG", 88) && ok;
     ok = save(checkMark(), dir + "/pictures/check_mark.png", "PNG") && ok;
     ok = save(graphBackground(), dir + "/documents/bbt/background.jpg", "JPG", 80) && ok;

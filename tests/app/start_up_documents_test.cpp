@@ -1,9 +1,12 @@
 #include "app/embedded_document.h"
 #include "app/get_dir.h"
 #include "app/tf_main.h"
+#include "simulator/my_panel.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/planted_file.h"
 #include "tests/app/qstring_printer.h"
 #include "tests/app/temp_folder.h"
+#include "tests/hang_guard.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -115,14 +118,14 @@ TEST_F(StartUp, RefusesAFolderThatIsNotPrivatelyOurs)
         const char* message;
     } cases[] = {
         {"file in the way", [](const std::string& at) { writeFile(at, "x"); }, "I/O error 183."},
-        {"link to another folder", [&](const std::string& at) { ::symlink(victim.c_str(), at.c_str()); },
+        {"link to another folder", [&](const std::string& at) { std::filesystem::create_symlink(victim, at); },
          "File access denied."},
         {"writable by others", [](const std::string& at) { ::mkdir(at.c_str(), 0700), ::chmod(at.c_str(), 0777); },
          "File access denied."},
         {"file in the way of bbt", [](const std::string& at) { ::mkdir(at.c_str(), 0700), writeFile(at + "/bbt", ""); },
          "I/O error 183."},
         {"link in the place of bbt",
-         [&](const std::string& at) { ::mkdir(at.c_str(), 0700), ::symlink(victim.c_str(), (at + "/bbt").c_str()); },
+         [&](const std::string& at) { ::mkdir(at.c_str(), 0700), std::filesystem::create_symlink(victim, (at + "/bbt")); },
          "File access denied."},
         {"someone else's folder",
          [](const std::string& at) {
@@ -146,6 +149,37 @@ TEST_F(StartUp, RefusesAFolderThatIsNotPrivatelyOurs)
         EXPECT_EQ(recorder.boxes[0].caption, "Korvex Trading Calculator");
         EXPECT_TRUE(help.isEmpty());
         EXPECT_TRUE(fs::is_empty(victim));
+    }
+}
+
+// Pipes and links at the names start-up writes are replaced, never written
+// through; at the simulator's picture, which it only reads, any of them is
+// taken for no picture. None of them makes start-up wait.
+TEST_F(StartUp, ThingsPlantedAtTheDocumentNamesNeitherHangNorAreWrittenThrough)
+{
+    for (const auto& planted : kPlanted) {
+        SCOPED_TRACE(planted.name);
+        fs::remove_all(work());
+        ::mkdir(work().c_str(), 0700);
+        ::mkdir(work("bbt").c_str(), 0700);
+        // A folder in the place of a document is an error of its own.
+        if (planted.kind != Planted::Folder)
+            for (const auto& document : Documents)
+                plant(planted.kind, work(document.file));
+        plant(planted.kind, work("banner.gif"));
+        recorder.boxes.clear();
+        const HangGuard guard(std::string("starting with ") + planted.name);
+        TfMain window;
+        window.show();
+        EXPECT_TRUE(recorder.boxes.empty());
+        EXPECT_NE(window.findChild<My*>(), nullptr);
+        EXPECT_FALSE(window.findChild<QTextEdit*>("redt_Help")->toPlainText().isEmpty());
+        for (const auto& document : Documents) {
+            EXPECT_EQ(fileContent(work(document.file)), EmbeddedDocument(document.resource).toStdString());
+            if (planted.kind == Planted::LinkToFile) {
+                EXPECT_EQ(fileContent(linkTarget(work(document.file))), "planted");
+            }
+        }
     }
 }
 

@@ -41,13 +41,11 @@ TEST(FolderError, MapsThePlatformConditionsOntoTheMessages)
         EXPECT_EQ(FolderErrorMessage(FolderErrorCode(c.posixError)), c.message) << c.posixError;
 }
 
-TEST(WriteDocument, WritesAPrivateFileThatReadsBack)
+TEST(WriteDocument, WritesAPrivateFile)
 {
     TempFolder temp;
     const std::string path = temp.path("Help.rtf");
-    const std::string bytes("{\\rtf1\0\xff\r\n}", 11);
-    WriteDocument(path, bytes);
-    EXPECT_EQ(ReadDocument(path), bytes);
+    WriteDocument(path, "{\\rtf1}");
     EXPECT_EQ(modeOf(path) & 0777, 0600u);
 }
 
@@ -60,12 +58,6 @@ TEST(WriteDocument, GivesTheSystemsReasons)
     const std::string folder = temp.path("rvReport.rav");
     ::mkdir(folder.c_str(), 0700);
     EXPECT_EQ(errorOf([&] { WriteDocument(folder, "x"); }), "Cannot create file \"" + folder + "\". Is a directory");
-    EXPECT_EQ(errorOf([&] { ReadDocument(missing); }),
-              "Cannot open file \"" + missing + "\". No such file or directory");
-    const std::string link = temp.path("Home.htm");
-    ::symlink(folder.c_str(), link.c_str());
-    EXPECT_EQ(errorOf([&] { ReadDocument(link); }),
-              "Cannot open file \"" + link + "\". Too many levels of symbolic links");
 }
 
 TEST(WriteDocument, AnIncompleteWriteKeepsTheOldFile)

@@ -1,9 +1,13 @@
+#include "app/save_location.h"
 #include "planner/output_options_dialog.h"
 #include "planner/rave_project_file.h"
 #include "planner/rv_project.h"
 #include "planner/trade_plan_report.h"
+#include "tests/app/planted_file.h"
+#include "tests/hang_guard.h"
 #include "tests/planner/report_test_support.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +23,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
+#include <memory>
 #include <set>
+#include <tuple>
 
 namespace korvex {
 namespace {
@@ -79,6 +87,19 @@ TEST_F(RvProjectTest, OpensTheFileAfreshEachTimeAndNamesAMissingOne)
     EXPECT_EQ(RaveProjectManager::FindText(page, "txt_Ticker").text, "txt_Ticker");
 }
 
+TEST_F(RvProjectTest, AnythingButARegularFileIsNoProjectAndIsNeverWaitedOn)
+{
+    for (const auto& planted : kPlanted) {
+        SCOPED_TRACE(planted.name);
+        const QString file = path(planted.name);
+        plant(planted.kind, file.toStdString(), embeddedTemplate().toStdString());
+        project.setProjectFile(file);
+        const HangGuard guard(std::string("opening ") + planted.name);
+        EXPECT_EQ(errorOf([&] { project.Open(); }),
+                  "The following reporting project does not exist:\r\"" + file.toStdString() + "\"");
+    }
+}
+
 RaveProject filledPlan(const std::string& notes)
 {
     RaveProject project = ReadRaveProject(embeddedTemplate());
@@ -87,6 +108,37 @@ RaveProject filledPlan(const std::string& notes)
     FillTradePlanPage(RaveProjectManager(project).FindPage(kTradePlanPage),
                       TradePlanFill(sheet, "Tuesday, December 8, 2026 09:05 PM"));
     return project;
+}
+
+// The words of the notes column in reading order: below the notes' top on
+// the plan's own sheet, anywhere on the sheets that continue it. Each lies
+// within the column's 3 inches and the pages' half-inch margins.
+std::vector<const PdfWord*> notesColumn(const std::vector<PdfWord>& words, const std::vector<QSizeF>& pages,
+                                        bool onlyContinued = false)
+{
+    const double left = 0.583 * 72, top = 3.138 * 72, margin = 36;
+    std::vector<const PdfWord*> column;
+    for (const PdfWord& word : words) {
+        if (!onlyContinued && word.page == 0 && word.yMin < top - 0.5)
+            continue;
+        const double ceiling = onlyContinued || word.page > 0 ? margin : top;
+        EXPECT_TRUE(word.xMin >= left - 0.5 && word.xMax <= left + 3 * 72 + 0.5 && word.yMin >= ceiling - 0.5
+                    && word.yMax <= pages[static_cast<std::size_t>(word.page)].height() - margin + 0.5)
+            << word.text.toStdString() << " outside the notes column";
+        column.push_back(&word);
+    }
+    std::stable_sort(column.begin(), column.end(), [](const PdfWord* a, const PdfWord* b) {
+        return std::tuple(a->page, std::round(a->yMin), a->xMin) < std::tuple(b->page, std::round(b->yMin), b->xMin);
+    });
+    return column;
+}
+
+QString textOf(const std::vector<const PdfWord*>& words)
+{
+    QStringList texts;
+    for (const PdfWord* word : words)
+        texts << word->text;
+    return texts.join(QLatin1Char(' '));
 }
 
 void chooseFile(QWidget& dialog, const QString& file)
@@ -130,11 +182,13 @@ TEST_F(RvProjectTest, PrintsTheCaptionsAndValuesAtTheirPlacesOnOneA4Page)
         {"lbl_NumberOfShares", "Number Of Shares", 0.583, 2.527}, {"txt_NumberOfShares", nullptr, 2.094, 2.527},
         {"lbl_Notes", "Notes", 0.597, 2.902},
     };
-    std::string notes = "Buy on the open\r\nsell half at target\r\n";
+    // 800 characters as the memo counts them, with line breaks and a long line.
+    std::string notes = "Buy on the open\nsell half at target\n";
     for (int i = 1; i <= 30; ++i)
         notes.append("w").append(std::to_string(i)).append(" ");
-    for (int i = 1; i <= 30; ++i)
-        notes.append("\r\nrow").append(std::to_string(i));
+    for (int i = 1; notes.size() < 800; ++i)
+        notes.append("\nrow").append(std::to_string(i)).append(" of the plan");
+    notes.resize(800);
     RaveProject project = filledPlan(notes);
     RavePage& page = project.reports[0].pages[0];
     ASSERT_EQ(page.items.size(), std::size(rows) + 1);
@@ -175,22 +229,77 @@ TEST_F(RvProjectTest, PrintsTheCaptionsAndValuesAtTheirPlacesOnOneA4Page)
         }
     }
 
-    // Nothing else but the notes: breaks kept, wrapped within 3 inches, cut at 2.
-    const double left = 0.583 * 72, top = 3.138 * 72;
+    // Nothing else but the notes, all of them: breaks kept, wrapped within 3 inches.
+    const std::vector<const PdfWord*> column = notesColumn(words, pages);
+    EXPECT_EQ(words.size(), placed.size() + column.size());
+    EXPECT_EQ(textOf(column), QString::fromStdString(notes).simplified());
     std::map<QString, const PdfWord*> notesWords;
-    for (const PdfWord& word : words) {
-        if (placed.count(&word))
-            continue;
-        EXPECT_TRUE(word.xMin >= left - 0.5 && word.xMax <= left + 3 * 72 + 0.5 && word.yMin >= top - 0.5
-                    && word.yMax <= top + 2 * 72 + 0.5)
-            << word.text.toStdString() << " outside the notes box";
-        notesWords[word.text] = &word;
-    }
-    ASSERT_TRUE(notesWords.count("Buy") && notesWords.count("sell") && notesWords.count("w1") && notesWords.count("w30"));
-    EXPECT_NEAR(notesWords["sell"]->xMin, left, 1.0);
+    for (const PdfWord* word : column)
+        notesWords[word->text] = word;
+    EXPECT_NEAR(notesWords["sell"]->xMin, 0.583 * 72, 1.0);
     EXPECT_GT(notesWords["sell"]->yMin, notesWords["Buy"]->yMax - 1);
     EXPECT_GT(notesWords["w30"]->yMin, notesWords["w1"]->yMax - 1) << "the long line did not wrap";
-    EXPECT_TRUE(notesWords.count("row1") && !notesWords.count("row30")) << "the notes were not cut at their box";
+}
+
+// As many lines as 800 characters can make show: on they go, on sheets of
+// their own, which the preview's print command can choose by number.
+TEST_F(RvProjectTest, NotesBeyondThePageContinueOnSheetsThatThePreviewPrintsByRange)
+{
+    std::string notes;
+    QStringList numbers;
+    for (int i = 1; notes.size() + std::to_string(i).size() < 790; ++i) {
+        notes.append(std::to_string(i)).append("\n");
+        numbers << QString::number(i);
+    }
+    notes.append("\n\n  \n");  // prints nothing, so starts no sheet
+    const RaveProject project = filledPlan(notes);
+    const RavePage& page = project.reports[0].pages[0];
+    printToFile(page, path("all.pdf"));
+    std::vector<QSizeF> pages;
+    const std::vector<PdfWord> words = pdfWords(path("all.pdf"), &pages);
+    const std::vector<const PdfWord*> column = notesColumn(words, pages);
+    ASSERT_GE(pages.size(), 3u);
+    EXPECT_EQ(textOf(column), numbers.join(' '));
+    EXPECT_EQ(column.back()->page + 1, static_cast<int>(pages.size()));
+    std::vector<const PdfWord*> secondSheet;
+    for (const PdfWord* word : column) {
+        if (word->page == 1)
+            secondSheet.push_back(word);
+    }
+    // The first sheet filled down to its margin; the next starts at the top one.
+    const auto second = std::find_if(column.begin(), column.end(), [](auto w) { return w->page == 1; });
+    EXPECT_GT(second[-1]->yMax, pages[0].height() - 36 - 12);
+    EXPECT_NEAR(secondSheet.front()->yMin, 36, 1);
+
+    RvSystem system;
+    system.printerNames = [] { return QStringList(); };
+    system.outputFileName = QStringLiteral("KVX 2026-12-08.pdf");
+    QString suggested;
+    bool destinationOffered = true;
+    std::unique_ptr<WhenShown> rangeOptions;
+    const WhenShown options(QStringLiteral("Output Options"),
+                            [](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    const WhenShown preview(QStringLiteral("Report Preview"), [&](QWidget& window) {
+        rangeOptions = std::make_unique<WhenShown>(QStringLiteral("Output Options"), [&](QWidget& dialog) {
+            destinationOffered = dialog.findChild<QRadioButton*>(QStringLiteral("rbPreview")) != nullptr;
+            auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("edtFileName"));
+            suggested = file->text();
+            file->setText(path("second.pdf"));
+            dialog.findChild<QRadioButton*>(QStringLiteral("rbPageRange"))->click();
+            dialog.findChild<QSpinBox*>(QStringLiteral("spnToPage"))->setValue(2);
+            dialog.findChild<QSpinBox*>(QStringLiteral("spnFromPage"))->setValue(2);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        window.findChild<QAction*>(QStringLiteral("printAction"))->trigger();
+    });
+    system.Execute({&page}, nullptr);
+    ASSERT_TRUE(preview.seen() && rangeOptions && rangeOptions->seen());
+    EXPECT_FALSE(destinationOffered) << "the page range stands in place of the destination";
+    EXPECT_EQ(suggested, SaveLocation().pathFor(QStringLiteral("KVX 2026-12-08.pdf")));
+    pages.clear();
+    const std::vector<PdfWord> printed = pdfWords(path("second.pdf"), &pages);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(textOf(notesColumn(printed, pages, true)), textOf(secondSheet));
 }
 
 TEST(OutputOptions, OffersPreviewFirstAndThePrinterOptionsOnlyWithAPrinter)
@@ -201,7 +310,8 @@ TEST(OutputOptions, OffersPreviewFirstAndThePrinterOptionsOnlyWithAPrinter)
     EXPECT_FALSE(none.findChild<QRadioButton*>(QStringLiteral("rbPrinter"))->isEnabled());
     EXPECT_FALSE(none.findChild<QSpinBox*>(QStringLiteral("spnCopies"))->isEnabled());
 
-    OutputOptionsDialog some(printer, {QStringLiteral("Office")}, nullptr);
+    const QStringList office{QStringLiteral("Office")};
+    OutputOptionsDialog some(printer, {.printerNames = office}, nullptr);
     some.findChild<QRadioButton*>(QStringLiteral("rbPrinter"))->click();
     some.findChild<QSpinBox*>(QStringLiteral("spnCopies"))->setValue(3);
     some.findChild<QCheckBox*>(QStringLiteral("chkDuplex"))->setChecked(true);
@@ -211,6 +321,17 @@ TEST(OutputOptions, OffersPreviewFirstAndThePrinterOptionsOnlyWithAPrinter)
     EXPECT_EQ(choice.copies, 3);
     EXPECT_FALSE(choice.collate);
     EXPECT_TRUE(choice.duplex);
+
+    // From the preview, with a printer: the printer and a page range, no file.
+    OutputOptionsDialog range(printer, {.printerNames = office, .suggestedFile = "x.pdf", .pageCount = 3},
+                              nullptr);
+    EXPECT_EQ(range.findChild<QLineEdit*>(QStringLiteral("edtFileName")), nullptr);
+    EXPECT_TRUE(range.findChild<QSpinBox*>(QStringLiteral("spnCopies"))->isEnabled());
+    EXPECT_EQ(range.choice().destination, ReportDestination::Printer);
+    EXPECT_EQ(std::pair(range.choice().fromPage, range.choice().toPage), std::pair(1, 3));
+    range.findChild<QRadioButton*>(QStringLiteral("rbPageRange"))->click();
+    range.findChild<QSpinBox*>(QStringLiteral("spnFromPage"))->setValue(3);
+    EXPECT_EQ(std::pair(range.choice().fromPage, range.choice().toPage), std::pair(3, 3)) << "ran backwards";
 }
 
 TEST_F(RvProjectTest, CancelProducesNothingAndAnUnwritableFileIsAnError)

@@ -56,6 +56,7 @@ private:
 struct PdfWord {
     QString text;
     double xMin, yMin, xMax, yMax;  // points from the page's top-left corner
+    int page;                       // from 0
 };
 
 // Every word of a PDF as pdftotext places it, and the size of each page;
@@ -67,16 +68,20 @@ inline std::vector<PdfWord> pdfWords(const QString& path, std::vector<QSizeF>* p
     if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
         return {};
     std::vector<PdfWord> words;
+    int page = -1;
     QXmlStreamReader xml(tool.readAllStandardOutput());
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto a = xml.attributes();
         auto number = [&a](const char* name) { return a.value(QLatin1String(name)).toDouble(); };
-        if (xml.name() == QLatin1String("page") && pages)
-            pages->emplace_back(number("width"), number("height"));
+        if (xml.name() == QLatin1String("page")) {
+            ++page;
+            if (pages)
+                pages->emplace_back(number("width"), number("height"));
+        }
         if (xml.name() == QLatin1String("word")) {
-            words.push_back({QString(), number("xMin"), number("yMin"), number("xMax"), number("yMax")});
+            words.push_back({QString(), number("xMin"), number("yMin"), number("xMax"), number("yMax"), page});
             words.back().text = xml.readElementText();
         }
     }

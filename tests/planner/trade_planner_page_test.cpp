@@ -1,5 +1,6 @@
 #include "app/labelled_edit.h"
 #include "app/numbers.h"
+#include "app/save_location.h"
 #include "planner/trade_planner_page.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/planner/report_test_support.h"
@@ -248,10 +249,13 @@ TEST_F(TradePlannerPageTest, PrintsThePageAsItStandsFromTheNamedTemplate)
     const QStringList before = fields(true);
 
     const QString pdf = dir.filePath(QStringLiteral("plan.pdf"));
-    auto print = [this, &pdf] {
-        const WhenShown options(QStringLiteral("Output Options"), [&pdf](QWidget& dialog) {
+    QString suggested;
+    auto print = [this, &pdf, &suggested] {
+        const WhenShown options(QStringLiteral("Output Options"), [&](QWidget& dialog) {
             dialog.findChild<QRadioButton*>(QStringLiteral("rbFile"))->click();
-            dialog.findChild<QLineEdit*>(QStringLiteral("edtFileName"))->setText(pdf);
+            auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("edtFileName"));
+            suggested = file->text();
+            file->setText(pdf);
             static_cast<QDialog&>(dialog).accept();
         });
         click("btn_TradePlannerPrint");
@@ -259,6 +263,11 @@ TEST_F(TradePlannerPageTest, PrintsThePageAsItStandsFromTheNamedTemplate)
     };
     ASSERT_TRUE(QFile::copy(QStringLiteral(":/documents/myReport"), project));
     EXPECT_TRUE(print());
+    // Named after the ticker and the day, in the documents folder, then in
+    // the folder the last file went to.
+    EXPECT_EQ(suggested, SaveLocation().pathFor(QStringLiteral("_b_X__b_ 2026-12-08.pdf")));
+    EXPECT_TRUE(print());
+    EXPECT_EQ(suggested, dir.filePath(QStringLiteral("_b_X__b_ 2026-12-08.pdf")));
     EXPECT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(fields(true), before);
     QStringList words;

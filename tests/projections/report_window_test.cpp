@@ -3,11 +3,16 @@
 #include "tests/app/message_box_recorder.h"
 #include "tests/projections/projections_fixture.h"
 
+#include "tests/planner/report_test_support.h"
+
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextTable>
 
 namespace korvex {
 namespace {
@@ -125,6 +130,107 @@ TEST_F(ProjectionsReport, SavesPrintsAndOpensInABrowser)
     printer.setOutputFileName(target.filePath("report.pdf"));
     window->printTo(printer);
     EXPECT_GT(QFileInfo(target.filePath("report.pdf")).size(), 1000);
+}
+
+// The cells of the month table as the window shows them.
+std::vector<QStringList> shownTable(QTextFrame* frame)
+{
+    for (QTextFrame* child : frame->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(child);
+        if (table && table->cellAt(0, 0).firstCursorPosition().block().text() == "Month") {
+            std::vector<QStringList> rows(static_cast<std::size_t>(table->rows()));
+            for (int r = 0; r < table->rows(); ++r)
+                for (int c = 0; c < table->columns(); ++c) {
+                    QTextCursor cell = table->cellAt(r, c).firstCursorPosition();
+                    cell.setPosition(table->cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
+                    rows[static_cast<std::size_t>(r)] << cell.selectedText().trimmed();
+                }
+            return rows;
+        }
+        if (auto rows = shownTable(child); !rows.empty())
+            return rows;
+    }
+    return {};
+}
+
+// Answers the save dialog with a file in the folder, after noting what it suggested.
+QString saveThroughDialog(ReportWindow& window, const char* action, const QString& title, const QString& file)
+{
+    QString suggested;
+    const WhenShown dialog(title, [&](QWidget& shown) {
+        auto& files = static_cast<QFileDialog&>(shown);
+        suggested = files.selectedFiles().value(0);
+        files.selectFile(file);
+        static_cast<QDialog&>(files).accept();
+    });
+    window.findChild<QAction*>(action)->trigger();
+    EXPECT_TRUE(dialog.seen()) << title.toStdString();
+    return suggested;
+}
+
+TEST_F(ProjectionsReport, SavesTheMonthTableAsCsvThatReadsBackAsTheShownTable)
+{
+    enter(panel->contributionsField(), "100");
+    enter(panel->monthsField(), "24");
+    page->viewReport();
+    ReportWindow& window = *page->reportWindow();
+    window.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(21, 5)); });
+    QTemporaryDir target;
+    const QString csvPath = target.filePath("table.csv");
+    const QString suggested = saveThroughDialog(window, "csvAction", "Save Month Table as CSV", csvPath);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir())
+        documents = QDir::homePath();
+    EXPECT_EQ(suggested, QDir(documents).filePath("Profit projection 2026-12-08.csv"));
+    // The next save starts in the folder just used.
+    EXPECT_EQ(saveThroughDialog(window, "saveAction", "Save Report as HTML", target.filePath("r.html")),
+        target.filePath("Profit projection 2026-12-08.html"));
+
+    QFile file(csvPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString csv = QString::fromUtf8(file.readAll());
+    ASSERT_TRUE(csv.endsWith("\r\n"));
+    EXPECT_EQ(csv.count('\n'), csv.count("\r\n"));
+    QStringList records = csv.split("\r\n");
+    records.removeLast();
+    const std::vector<QStringList> shown = shownTable(window.view()->document()->rootFrame());
+    ASSERT_EQ(shown.size(), 26u);
+    ASSERT_EQ(records.size(), 26);
+    EXPECT_EQ(records[0], "Month,Additions,Profit,Balance");
+    for (int r = 1; r < records.size(); ++r) {
+        const QStringList fields = records[r].split(',');
+        const QStringList& cells = shown[static_cast<std::size_t>(r)];
+        ASSERT_EQ(fields.size(), 4) << records[r].toStdString();
+        EXPECT_EQ(fields[0], r == 1 ? QString("0") : cells[0]);
+        for (int c = 1; c < 4; ++c) {
+            QString dollars = cells[c];
+            dollars.remove('$').remove(',');
+            if (dollars.trimmed().isEmpty()) { // the start's profit
+                EXPECT_TRUE(fields[c].isEmpty()) << r;
+                continue;
+            }
+            bool number = false;
+            const double cents = fields[c].toDouble(&number);
+            ASSERT_TRUE(number && fields[c].indexOf('.') == fields[c].size() - 3) << fields[c].toStdString();
+            EXPECT_LE(std::abs(cents - dollars.toDouble()), 0.5) << r << "," << c;
+        }
+    }
+    EXPECT_EQ(records[2].toStdString(), "1,1200.00,32.96,2232.96");
+}
+
+TEST_F(ProjectionsReport, AnInvalidFieldGivesNoCsvButTheErrorPagesMessage)
+{
+    panel->monthsField()->setText("150");
+    page->viewReport();
+    MessageBoxRecorder boxes;
+    const WhenShown dialog(
+        "Save Month Table as CSV", [](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
+    page->reportWindow()->findChild<QAction*>("csvAction")->trigger();
+    EXPECT_FALSE(dialog.seen());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Error");
+    EXPECT_EQ(boxes.boxes[0].text, "Months must be less than or equal to 100.");
+    EXPECT_EQ(boxes.boxes[0].icon, QMessageBox::Critical);
 }
 
 TEST_F(ProjectionsReport, AFailedSaveIsReportedNotLost)

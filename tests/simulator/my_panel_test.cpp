@@ -29,16 +29,16 @@ TEST_F(PanelTest, AtCreationHoldsOneCurveAndTheCreationTexts)
     EXPECT_EQ(button()->geometry(), QRect(0, 0, 160, 50));
 }
 
-TEST_F(PanelTest, TabGoesThroughTheThreeEntriesToTheButtonAndEnterGeneratesNothing)
+TEST_F(PanelTest, TabGoesThroughTheFiveFieldsToTheButtonAndEnterGeneratesNothing)
 {
     QApplication::setActiveWindow(my.get());
     field("tfStepY")->setFocus();
     for (QWidget* next : {static_cast<QWidget*>(field("tfProb")), static_cast<QWidget*>(field("tfNumber")),
+                          static_cast<QWidget*>(field("tf4")), static_cast<QWidget*>(field("tf5")),
                           static_cast<QWidget*>(button())}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
     }
-    EXPECT_EQ(field("tf4")->focusPolicy(), Qt::ClickFocus);
 
     field("tfNumber")->setText(QStringLiteral("3"));
     QTest::keyClick(field("tfNumber"), Qt::Key_Return);
@@ -73,12 +73,20 @@ TEST_F(PanelTest, StoppedPressesResetOnlyTheRejectedFieldAndKeepTheCurves)
     } cases[] = {
         {"abc", "5", "tfStepY", "abc", nullptr},
         {"3", "0", "tfNumber", "1", "Param Lines Qty must be more then 1"},
+        {"-2", "5", "tfStepY", "1.0", "Param Win/Loss must be more then 1"},
+        {"abc", "5", "tfStepY", "abc", nullptr},
     };
     for (const auto& c : cases) {
         statuses.clear();
         EXPECT_FALSE(generate(c.winLoss, c.lines, "0.7"));
         EXPECT_EQ(field(c.field)->text(), c.text);
         EXPECT_EQ(statuses, c.status ? QStringList{c.status} : QStringList{});
+        // The reason stays on the reset field alone, until the next press.
+        for (const char* name : {"tfStepY", "tfNumber", "tfProb"}) {
+            const QString reason = c.status && name == std::string_view(c.field) ? c.status : "";
+            EXPECT_EQ(field(name)->toolTip(), reason) << c.winLoss << " " << c.lines << " " << name;
+            EXPECT_EQ(field(name)->accessibleDescription(), reason) << name;
+        }
     }
     EXPECT_EQ(random.draws(), 453u);
     QPushButton other(QStringLiteral("Other"));

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -143,7 +144,21 @@ TEST_F(PositionSizingPageTest, EachModelSwitchesOnExactlyItsInputs)
 
 TEST_F(PositionSizingPageTest, OnAndOffShowWhiteAndLightGreyOnScreen)
 {
+    // The instrument list's face is one flat colour, from its top to its bottom
+    // edge, between the text and the arrow.
+    const auto listFace = [this] {
+        auto* list = find<QComboBox>("cbo_Instrument");
+        const QImage image = list->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 2; y < list->height() - 2; ++y)
+            for (const int x : {2, 3, 60})
+                colours.insert(image.pixel(x, y));
+        return colours;
+    };
+    EXPECT_EQ(listFace(), QSet<QRgb>({kGrey.rgb()}));
+
     choose("cbo_MoneyManagementModel", 1);
+    EXPECT_EQ(listFace(), QSet<QRgb>({kWhite.rgb()}));
     const QImage image = page.grab().toImage();
     const auto inside = [this](const char* name) {
         QWidget* input = find(name);
