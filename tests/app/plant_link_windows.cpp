@@ -58,4 +58,21 @@ bool PlantLink(const std::string& target, const std::string& at)
     return CreateSymbolicLinkW(from.c_str(), to.c_str(), allowUnprivileged) && isReparsePoint(from);
 }
 
+bool DenyReading(const std::string& path)
+{
+    const std::wstring file = WideFromUtf8(path);
+    SECURITY_DESCRIPTOR descriptor{};
+    ACL nobody{};
+    if (!InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
+        || !InitializeAcl(&nobody, sizeof nobody, ACL_REVISION)
+        || !SetSecurityDescriptorDacl(&descriptor, TRUE, &nobody, FALSE)
+        || !SetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, &descriptor))
+        return false;
+    const HANDLE opened = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(opened);
+    return false;
+}
+
 }  // namespace korvex
