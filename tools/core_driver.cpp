@@ -10,9 +10,12 @@
 //   picture <picture> <value>  FormatNumber(picture, value)
 //   workfolders                PrepareWorkFolders: "<documents>|<projections>"
 //   write <path>               WriteDocument(path, "core_driver"): "written"
+//   read <path>                ReadRegularFile(path, 1 MB): "read <size>", "missing",
+//                              "not a file", "too large", "refused" or "broke off"
 // A value is exact bits, [-]0x<hex mantissa>p<binary exponent> (mantissa x
 // 2^exponent, the form parse answers in), or a text read by ParseNumber.
 // A failure answers "error: <message>".
+#include "app/document_reader.h"
 #include "app/document_writer.h"
 #include "app/numbers.h"
 #include "app/work_folder.h"
@@ -58,6 +61,20 @@ Extended valueOf(const std::string& token)
     return negative ? -magnitude : magnitude;
 }
 
+std::string readOutcome(const std::string& path)
+{
+    const korvex::FileContent content = korvex::ReadRegularFile(path, 1024 * 1024);
+    switch (content.outcome) {
+    case korvex::ReadOutcome::Read: return "read " + std::to_string(content.bytes.size());
+    case korvex::ReadOutcome::Missing: return "missing";
+    case korvex::ReadOutcome::NotAFile: return "not a file";
+    case korvex::ReadOutcome::TooLarge: return "too large";
+    case korvex::ReadOutcome::Refused: return "refused";
+    case korvex::ReadOutcome::BrokeOff: return "broke off";
+    }
+    return "unknown outcome";
+}
+
 std::string answer(const std::string& line)
 {
     const std::size_t space = line.find(' ');
@@ -85,6 +102,8 @@ std::string answer(const std::string& line)
         }
         if (command == "write")
             return korvex::WriteDocument(rest, "core_driver"), "written";
+        if (command == "read")
+            return readOutcome(rest);
     } catch (const std::exception& error) {
         return std::string("error: ") + error.what();
     }
