@@ -24,9 +24,7 @@
 #include <QTextEdit>
 
 #include <exception>
-#include <functional>
 #include <stdexcept>
-#include <vector>
 
 namespace korvex {
 
@@ -76,29 +74,48 @@ void TfMain::buildControls()
     connect(ts_About, &AboutPage::urlClicked, this, &TfMain::lbl_UrlClick);
 }
 
-// The start-up steps in their order. An error in one is shown in the error
-// box and skips the steps after it; the window opens all the same.
+// The start-up steps in their order. Those the first page does not need run
+// once the window has painted itself, so that it appears at once. An error in
+// one is shown in the error box and skips the steps after it; the window
+// opens all the same.
 void TfMain::FormCreate()
 {
-    const std::vector<std::function<void()>> steps{
+    startUpSteps_ = {
         [this] { pgctrl_ZADuraulator->setCurrentIndex(0); },
         [this] { ts_PositionSizing->setDisabledColor(DisabledColor()); },
         [this] { ts_PositionSizing->clearResult(); },
         [this] { ts_PositionSizing->DisablePositionInputs(); },
+        [this] { ts_About->build(); },
         [this] { CreateWorkFolders(); },
         [this] { LoadHelpDocument(); },
         [this] { LoadSimulatorPage(); },
         [this] { LoadProfitProjectionsPage(); },
         [this] { LoadReportTemplate(); },
     };
-    for (const auto& step : steps) {
+    constexpr std::size_t firstLaterStep = 4;
+    laterSteps_.setSingleShot(true);
+    laterSteps_.setInterval(0);  // a timer, not a posted call: the picture reaches the screen first
+    connect(&laterSteps_, &QTimer::timeout, this, [this] { runStartUpSteps(startUpSteps_.size()); });
+    runStartUpSteps(firstLaterStep);
+}
+
+void TfMain::runStartUpSteps(std::size_t end)
+{
+    while (nextStep_ < end) {
         try {
-            step();
+            startUpSteps_[nextStep_++]();
         } catch (const std::exception& error) {
+            nextStep_ = startUpSteps_.size();
             showErrorBox(error.what());
-            return;
         }
     }
+}
+
+void TfMain::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!isStartedUp() && !laterSteps_.isActive())
+        laterSteps_.start();
 }
 
 // Each folder only if it is missing; one that exists must be our own and private.

@@ -5,6 +5,7 @@
 #include "projections/graph.h"
 #include "simulator/my_panel.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ class KeyboardRouting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.show();
+        ASSERT_TRUE(startUp(window));
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         pages = window.findChild<QTabWidget*>("pgctrl_ZADuraulator");

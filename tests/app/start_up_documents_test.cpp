@@ -3,6 +3,7 @@
 #include "app/tf_main.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/app/qstring_printer.h"
+#include "tests/app/started_window.h"
 #include "tests/app/temp_folder.h"
 
 #include <QTest>
@@ -60,7 +61,7 @@ protected:
     QString start()
     {
         TfMain window;
-        window.show();
+        EXPECT_TRUE(startUp(window));
         return window.findChild<QTextEdit*>("redt_Help")->toPlainText();
     }
 
@@ -188,7 +189,7 @@ TEST_F(StartUp, AFailedDocumentSkipsTheStepsAfterIt)
 TEST_F(StartUp, TheHelpPaneShowsTheFormattedHelpDocument)
 {
     TfMain window;
-    window.show();
+    ASSERT_TRUE(startUp(window));
     auto* pane = window.findChild<QTextEdit*>("redt_Help");
     ASSERT_NE(pane, nullptr);
     const QTextDocument* help = pane->document();

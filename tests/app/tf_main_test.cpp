@@ -2,6 +2,7 @@
 #include "app/labelled_edit.h"
 #include "app/tf_main.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -130,6 +131,7 @@ namespace {
 TEST(TfMain, EveryControlNameIsUnique)
 {
     TfMain window;
+    ASSERT_TRUE(startUp(window));
     QSet<QString> seen;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QString name = widget->objectName();
