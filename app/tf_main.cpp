@@ -24,9 +24,15 @@
 #include <QTextEdit>
 
 #include <exception>
+#include <memory>
 #include <stdexcept>
 
 namespace korvex {
+
+namespace {
+const QString PositionSizingCaption = QStringLiteral("Position Sizing");
+constexpr int PositionSizingIndex = 1;
+}  // namespace
 
 TfMain::TfMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -49,12 +55,11 @@ void TfMain::buildControls()
     pgctrl_ZADuraulator->setObjectName(QStringLiteral("pgctrl_ZADuraulator"));
     pgctrl_ZADuraulator->setGeometry(8, 8, 718, 593);
     ts_TradePlanner = new TradePlannerPage(pgctrl_ZADuraulator);
-    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator);
     ts_Simulator = new SimulatorPage(pgctrl_ZADuraulator);
     ts_SavingsCalculator = new ProfitProjectionsPage(pgctrl_ZADuraulator);
     ts_About = new AboutPage(pgctrl_ZADuraulator);
     pgctrl_ZADuraulator->addTab(ts_TradePlanner, QStringLiteral("Trade Planner"));
-    pgctrl_ZADuraulator->addTab(ts_PositionSizing, QStringLiteral("Position Sizing"));
+    pgctrl_ZADuraulator->addTab(new QWidget, PositionSizingCaption);  // until buildPositionSizingPage
     pgctrl_ZADuraulator->addTab(ts_Simulator, QStringLiteral("Simulator"));
     pgctrl_ZADuraulator->addTab(ts_SavingsCalculator, QStringLiteral("Profit Projections"));
     pgctrl_ZADuraulator->addTab(ts_About, QString::fromUtf8(SiteAddressShown));
@@ -69,9 +74,19 @@ void TfMain::buildControls()
     lbl_Url3->setStyleSheet(QStringLiteral("color: #0000ff"));
     lbl_Url3->setGeometry(8, 608, 165, 16);
 
-    connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
     connect(lbl_Url3, &LinkLabel::clicked, this, &TfMain::lbl_UrlClick);
     connect(ts_About, &AboutPage::urlClicked, this, &TfMain::lbl_UrlClick);
+}
+
+// In place of the empty page that holds its tab from the start: the page is
+// hidden and its tab unchanged, so nothing on the screen moves.
+void TfMain::buildPositionSizingPage()
+{
+    const std::unique_ptr<QWidget> placeholder(pgctrl_ZADuraulator->widget(PositionSizingIndex));
+    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator);
+    pgctrl_ZADuraulator->removeTab(PositionSizingIndex);
+    pgctrl_ZADuraulator->insertTab(PositionSizingIndex, ts_PositionSizing, PositionSizingCaption);
+    connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
 }
 
 // The start-up steps in their order. Those the first page does not need run
@@ -82,6 +97,7 @@ void TfMain::FormCreate()
 {
     startUpSteps_ = {
         [this] { pgctrl_ZADuraulator->setCurrentIndex(0); },
+        [this] { buildPositionSizingPage(); },
         [this] { ts_PositionSizing->setDisabledColor(DisabledColor()); },
         [this] { ts_PositionSizing->clearResult(); },
         [this] { ts_PositionSizing->DisablePositionInputs(); },
@@ -92,7 +108,7 @@ void TfMain::FormCreate()
         [this] { LoadProfitProjectionsPage(); },
         [this] { LoadReportTemplate(); },
     };
-    constexpr std::size_t firstLaterStep = 4;
+    constexpr std::size_t firstLaterStep = 1;
     laterSteps_.setSingleShot(true);
     laterSteps_.setInterval(0);  // a timer, not a posted call: the picture reaches the screen first
     connect(&laterSteps_, &QTimer::timeout, this, [this] { runStartUpSteps(startUpSteps_.size()); });

@@ -39,6 +39,7 @@ protected:
 
 private:
     void buildControls();
+    void buildPositionSizingPage();
     void FormCreate();
     void btn_CloseClick();
     void lbl_UrlClick();

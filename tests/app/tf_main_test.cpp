@@ -18,7 +18,7 @@ namespace {
 TEST(TfMain, IsOneFixedWindowWithFivePagesOnTheTradePlanner)
 {
     TfMain window;
-    window.show();
+    ASSERT_TRUE(startUp(window));
     EXPECT_EQ(window.windowTitle(), "Korvex Trading Calculator");
     EXPECT_EQ(window.size(), QSize(735, 630));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
