@@ -2,21 +2,23 @@
 # Start-up against a bare Qt window of the same size: launch to window mapped
 # (the X server's MapNotify), and resident memory at that moment.
 #   bench/startup.sh [N]   N rounds each, interleaved, after one warm-up each
+# BUILD_DIR=<folder> builds elsewhere than build/; CALCULATOR=<program> times
+# another build of the calculator instead.
 # Runs unattended: installs what it needs, builds what is missing, starts its
 # own Xvfb. Prints both medians, the spread, the ratio and the load.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-20}
-scripts/setup bench
-dir=${BUILD_DIR:-build}
-TARGET=korvex-trading-calculator scripts/build "$dir" >/dev/null
-TARGET=bench_bare_window scripts/build "$dir" >/dev/null
-TARGET=map_watch scripts/build "$dir" >/dev/null
-calculator=$PWD/$dir/app/korvex-trading-calculator
-bare=$PWD/$dir/bench/bench_bare_window
-watch=$PWD/$dir/bench/map_watch
+dir=$(realpath -m "${BUILD_DIR:-build}")
+calculator=${CALCULATOR:-$dir/app/korvex-trading-calculator}
+bare=$dir/bench/bench_bare_window
+watch=$dir/bench/map_watch
 
 if [[ -z "${KORVEX_STARTUP_INNER:-}" ]]; then
+  scripts/setup bench
+  for target in korvex-trading-calculator bench_bare_window map_watch; do
+    TARGET=$target scripts/build "$dir" >/dev/null
+  done
   export KORVEX_STARTUP_INNER=1
   # One fresh server for both programs; the same environment for both.
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
