@@ -251,10 +251,12 @@ void My::paintEvent(QPaintEvent*)
         buildUpStarted_ = false;
         buildUpTimer_.stop();
     } else {
-        // The next frame, or the last one sooner, so that it stands on time.
+        // The next frame a frame after this one began, or the last one
+        // sooner, so that it stands on time.
         const std::int64_t untilLast =
             Reveal::durationMs(lines) - (now() - buildUpStart_) - lastPaintMs_ - BuildUpLeadMs;
-        buildUpTimer_.start(static_cast<int>(std::clamp<std::int64_t>(untilLast, 0, BuildUpFrameMs)));
+        const std::int64_t untilNext = std::min<std::int64_t>(untilLast, BuildUpFrameMs - lastPaintMs_);
+        buildUpTimer_.start(static_cast<int>(std::clamp<std::int64_t>(untilNext, 0, BuildUpFrameMs)));
     }
 }
 
