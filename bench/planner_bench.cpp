@@ -3,6 +3,7 @@
 // Print to a finished PDF file, the report project read from its file as
 // Print reads it, without the dialogs.
 #include "app/fonts.h"
+#include "planner/rave_painter.h"
 #include "planner/rv_project.h"
 #include "planner/trade_plan.h"
 #include "planner/trade_plan_report.h"
@@ -66,7 +67,8 @@ void PrintToPdf(benchmark::State& state)
         printer.setFullPage(true);
         printer.setPageSize(QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Inch,
                                       QString::fromStdString(page.paperName)));
-        korvex::RvSystem::PrintPages(printer, {&page});
+        const korvex::RavePrintout printout({&page}, &printer);
+        korvex::RvSystem::PrintPages(printer, printout, 1, printout.sheetCount());
     }
     state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
 }

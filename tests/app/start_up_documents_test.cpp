@@ -171,7 +171,7 @@ TEST_F(StartUp, ThingsPlantedAtTheDocumentNamesNeitherHangNorAreWrittenThrough)
         recorder.boxes.clear();
         const HangGuard guard(std::string("starting with ") + planted.name);
         TfMain window;
-        window.show();
+        ASSERT_TRUE(startUp(window));
         EXPECT_TRUE(recorder.boxes.empty());
         EXPECT_NE(window.findChild<My*>(), nullptr);
         EXPECT_FALSE(window.findChild<QTextEdit*>("redt_Help")->toPlainText().isEmpty());
