@@ -91,7 +91,10 @@ AboutPage::AboutPage(QWidget* parent)
 {
     setObjectName(QStringLiteral("ts_About"));
     paintWhite(this);  // the tab page is a few pixels larger than the white shape
+}
 
+void AboutPage::build()
+{
     auto* Shape1 = new QWidget(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(0, 0, 710, 565);

@@ -15,6 +15,10 @@ class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget* parent);
 
+    // Builds the controls. The window does so once its first page is on the
+    // screen: nothing shows this page before.
+    void build();
+
 Q_SIGNALS:
     // The picture or one of the two address labels was clicked.
     void urlClicked();

@@ -23,14 +23,16 @@
 #include <QTextEdit>
 
 #include <exception>
-#include <functional>
-#include <vector>
+#include <memory>
+#include <stdexcept>
 
 namespace korvex {
 
 namespace {
 // Ours is 16 KB; one sixty times as long is not ours.
 constexpr std::size_t kLargestHelpDocument = 1024 * 1024;
+const QString PositionSizingCaption = QStringLiteral("Position Sizing");
+constexpr int PositionSizingIndex = 1;
 }  // namespace
 
 TfMain::TfMain(QWidget* parent)
@@ -43,7 +45,6 @@ TfMain::TfMain(QWidget* parent)
     setFixedSize(735, 630);
     buildControls();
     FormCreate();
-    putAddressLastInTabOrder();
     centreOnScreen();
 }
 
@@ -55,12 +56,11 @@ void TfMain::buildControls()
     pgctrl_ZADuraulator->setObjectName(QStringLiteral("pgctrl_ZADuraulator"));
     pgctrl_ZADuraulator->setGeometry(8, 8, 718, 593);
     ts_TradePlanner = new TradePlannerPage(pgctrl_ZADuraulator);
-    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator);
     ts_Simulator = new SimulatorPage(pgctrl_ZADuraulator);
     ts_SavingsCalculator = new ProfitProjectionsPage(pgctrl_ZADuraulator);
     ts_About = new AboutPage(pgctrl_ZADuraulator);
     pgctrl_ZADuraulator->addTab(ts_TradePlanner, QStringLiteral("Trade Planner"));
-    pgctrl_ZADuraulator->addTab(ts_PositionSizing, QStringLiteral("Position Sizing"));
+    pgctrl_ZADuraulator->addTab(new QWidget, PositionSizingCaption);  // until buildPositionSizingPage
     pgctrl_ZADuraulator->addTab(ts_Simulator, QStringLiteral("Simulator"));
     pgctrl_ZADuraulator->addTab(ts_SavingsCalculator, QStringLiteral("Profit Projections"));
     pgctrl_ZADuraulator->addTab(ts_About, QString::fromUtf8(SiteAddressShown));
@@ -77,34 +77,66 @@ void TfMain::buildControls()
 
     new PageSwitchKeys(pgctrl_ZADuraulator, this);
 
-    connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
     connect(lbl_Url3, &LinkLabel::clicked, this, &TfMain::lbl_UrlClick);
     connect(ts_About, &AboutPage::urlClicked, this, &TfMain::lbl_UrlClick);
 }
 
-// The start-up steps in their order. An error in one is shown in the error
-// box and skips the steps after it; the window opens all the same.
+// In place of the empty page that holds its tab from the start: the page is
+// hidden and its tab unchanged, so nothing on the screen moves.
+void TfMain::buildPositionSizingPage()
+{
+    const std::unique_ptr<QWidget> placeholder(pgctrl_ZADuraulator->widget(PositionSizingIndex));
+    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator);
+    pgctrl_ZADuraulator->removeTab(PositionSizingIndex);
+    pgctrl_ZADuraulator->insertTab(PositionSizingIndex, ts_PositionSizing, PositionSizingCaption);
+    connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
+}
+
+// The start-up steps in their order. Those the first page does not need run
+// once the window has painted itself, so that it appears at once. An error in
+// one is shown in the error box and skips the steps after it; the window
+// opens all the same.
 void TfMain::FormCreate()
 {
-    const std::vector<std::function<void()>> steps{
+    startUpSteps_ = {
         [this] { pgctrl_ZADuraulator->setCurrentIndex(0); },
+        [this] { buildPositionSizingPage(); },
         [this] { ts_PositionSizing->setDisabledColor(DisabledColor()); },
         [this] { ts_PositionSizing->clearResult(); },
         [this] { ts_PositionSizing->DisablePositionInputs(); },
+        [this] { ts_About->build(); },
         [this] { CreateWorkFolders(); },
         [this] { LoadHelpDocument(); },
         [this] { LoadSimulatorPage(); },
         [this] { LoadProfitProjectionsPage(); },
         [this] { LoadReportTemplate(); },
     };
-    for (const auto& step : steps) {
+    constexpr std::size_t firstLaterStep = 1;
+    laterSteps_.setSingleShot(true);
+    laterSteps_.setInterval(0);  // a timer, not a posted call: the picture reaches the screen first
+    connect(&laterSteps_, &QTimer::timeout, this, [this] { runStartUpSteps(startUpSteps_.size()); });
+    runStartUpSteps(firstLaterStep);
+}
+
+void TfMain::runStartUpSteps(std::size_t end)
+{
+    while (nextStep_ < end) {
         try {
-            step();
+            startUpSteps_[nextStep_++]();
         } catch (const std::exception& error) {
+            nextStep_ = startUpSteps_.size();
             showErrorBox(error.what());
-            return;
         }
     }
+    if (isStartedUp())
+        putAddressLastInTabOrder();
+}
+
+void TfMain::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!isStartedUp() && !laterSteps_.isActive())
+        laterSteps_.start();
 }
 
 // Each folder only if it is missing; one that exists must be our own and private.
@@ -149,8 +181,8 @@ void TfMain::LoadReportTemplate()
     ts_TradePlanner->setReportProjectFile(WorkFolder + QStringLiteral("rvReport.rav"));
 }
 
-// The pages fill in their documents after the address label was made; Tab
-// still comes to the label after the controls of the page.
+// Pages built by the later start-up steps come after the address label in
+// the focus chain; Tab still comes to the label after the controls of the page.
 void TfMain::putAddressLastInTabOrder()
 {
     if (QWidget* last = previousInFocusChain(); last != lbl_Url3)

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QColor>
+#include <QTimer>
 #include <QWidget>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QTabWidget;
@@ -26,13 +31,21 @@ public:
     // RGB(248, 248, 248): the background of a switched-off input.
     static QColor DisabledColor() { return QColor(248, 248, 248); }
 
+    // True once every start-up step has run or one of them failed.
+    bool isStartedUp() const { return nextStep_ == startUpSteps_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void buildControls();
+    void buildPositionSizingPage();
     void FormCreate();
     void btn_CloseClick();
     void lbl_UrlClick();
     void centreOnScreen();
     void putAddressLastInTabOrder();
+    void runStartUpSteps(std::size_t end);
 
     void CreateWorkFolders();
     void LoadHelpDocument();
@@ -53,6 +66,10 @@ private:
     // and its sub-folder "bbt/" for the profit projections.
     QString WorkFolder;
     QString ProjectionsFolder;
+
+    std::vector<std::function<void()>> startUpSteps_;
+    std::size_t nextStep_ = 0;
+    QTimer laterSteps_;
 };
 
 }  // namespace korvex

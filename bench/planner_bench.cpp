@@ -1,7 +1,20 @@
-// How fast the trade plan and its report fill are: both run on every
-// Calculate or Print and must feel instant.
+// How fast the trade plan, its report fill and its printing are: the first
+// two run on every Calculate or Print and must feel instant; the last is
+// Print to a finished PDF file, the report project read from its file as
+// Print reads it, without the dialogs.
+#include "app/fonts.h"
+#include "planner/rave_painter.h"
+#include "planner/rv_project.h"
 #include "planner/trade_plan.h"
 #include "planner/trade_plan_report.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -23,13 +36,55 @@ void TradePlanRefused(benchmark::State& state)
 }
 BENCHMARK(TradePlanRefused);
 
+const korvex::TradePlanSheet Sheet{"25000", "KVX", "Long", "12.5", "15", "11", "200", "2:1", "$500.00",
+                                   "2.00 %", "$300.00", "1.20 %", std::string(800, 'n')};
+const char* const PlanDate = "Tuesday, December 8, 2026 09:05 PM";
+
 void TradePlanFill(benchmark::State& state)
 {
-    korvex::TradePlanSheet sheet{"25000", "KVX", "Long", "12.5", "15", "11", "200", "2:1", "$500.00",
-                                 "2.00 %", "$300.00", "1.20 %", std::string(800, 'n')};
     for (auto _ : state)
-        benchmark::DoNotOptimize(korvex::TradePlanFill(sheet, "Tuesday, December 8, 2026 09:05 PM"));
+        benchmark::DoNotOptimize(korvex::TradePlanFill(Sheet, PlanDate));
 }
 BENCHMARK(TradePlanFill);
 
+void PrintToPdf(benchmark::State& state)
+{
+    const QTemporaryDir folder;
+    const QString project = folder.filePath(QStringLiteral("rvReport.rav"));
+    const QString pdf = folder.filePath(QStringLiteral("plan.pdf"));
+    if (!QFile::copy(QStringLiteral(":/documents/myReport"), project))
+        state.SkipWithError("no report template");
+    korvex::RvProject report;
+    report.setProjectFile(project);
+    for (auto _ : state) {
+        const korvex::OpenRvProject open(report);
+        korvex::RavePage& page = report.ProjectManager().FindPage(korvex::kTradePlanPage);
+        korvex::FillTradePlanPage(page, korvex::TradePlanFill(Sheet, PlanDate));
+        // The printer as the "File" choice sets it up.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setFullPage(true);
+        printer.setPageSize(QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Inch,
+                                      QString::fromStdString(page.paperName)));
+        const korvex::RavePrintout printout({&page}, &printer);
+        korvex::RvSystem::PrintPages(printer, printout, 1, printout.sheetCount());
+    }
+    state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
+}
+BENCHMARK(PrintToPdf)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+int main(int argc, char** argv)
+{
+    // Printing needs the font database of a GUI application; no display is used.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    korvex::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

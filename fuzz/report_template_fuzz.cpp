@@ -42,8 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const korvex::RaveReport& report : project.reports) {
         for (const korvex::RavePage& page : report.pages) {
             QPicture picture;
+            const korvex::RavePrintout printout({&page}, &picture);
             QPainter painter(&picture);
-            korvex::DrawRavePage(painter, page);
+            for (int sheet = 0; sheet < printout.sheetCount(); ++sheet)
+                printout.drawSheet(painter, sheet);
         }
     }
     return 0;

@@ -23,6 +23,7 @@ const QString GenerateLabel = QStringLiteral("GENERATE !");
 const QColor ParamBackground(255, 255, 255);
 const QColor KeyBackground(255, 25, 255);
 constexpr int BuildUpFrameMs = 16;
+constexpr int BuildUpLeadMs = 2 * BuildUpFrameMs;
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
@@ -60,7 +61,8 @@ My::~My() = default;
 void My::init()
 {
     pause = pause1 = 100;
-    buildUpTimer_.setInterval(BuildUpFrameMs);
+    buildUpTimer_.setSingleShot(true);
+    buildUpTimer_.setTimerType(Qt::PreciseTimer);
     connect(&buildUpTimer_, &QTimer::timeout, this, [this] { update(); });
 
     if (host_.getImage)
@@ -171,7 +173,7 @@ bool My::action(QObject* target, const QString& argument)
     if (!outcome.accepted)
         return false;
     pause = pause1;
-    buildUpTimer_.stop();  // a build-up still running starts over
+    startBuildUp();  // timed from the press; one still running starts over
     simulation_.newRnd();
     update();
     return true;
@@ -204,19 +206,28 @@ std::int64_t My::now() const
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+void My::startBuildUp()
+{
+    buildUpStart_ = now();
+    buildUpStarted_ = true;
+    curveColours_.clear();
+    buildUpTimer_.start(BuildUpFrameMs);
+}
+
 void My::paintEvent(QPaintEvent*)
 {
     const int lines = simulation_.tableLines();
     const int segmentsPerLine = simulation_.xm() - 1;
     const bool buildingUp = pause != 1;
     std::int64_t segmentsShown = -1;
+    const std::int64_t paintStart = now();
     if (buildingUp) {
-        if (!buildUpTimer_.isActive()) {
-            buildUpStart_ = now();
-            curveColours_.clear();
-            buildUpTimer_.start();
-        }
-        segmentsShown = Reveal::segmentsAt(now() - buildUpStart_, lines, segmentsPerLine);
+        if (!buildUpStarted_)
+            startBuildUp();  // the curves drawn at creation, first shown now
+        // Each frame shows the curves as they stand when it reaches the eye:
+        // once painted, with the panel's fields and on the screen.
+        const std::int64_t shownAt = paintStart - buildUpStart_ + lastPaintMs_ + BuildUpLeadMs;
+        segmentsShown = Reveal::segmentsAt(shownAt, lines, segmentsPerLine);
     }
     // Light colours are drawn anew for every redraw, but held while the
     // curves build up, so that they do not flicker.
@@ -239,9 +250,20 @@ void My::paintEvent(QPaintEvent*)
     drawSimulatorPicture(painter, picture);
     refreshResultFields();
 
-    if (buildingUp && segmentsShown >= static_cast<std::int64_t>(lines) * std::max(segmentsPerLine, 0)) {
+    if (!buildingUp)
+        return;
+    lastPaintMs_ = now() - paintStart;
+    if (segmentsShown >= static_cast<std::int64_t>(lines) * std::max(segmentsPerLine, 0)) {
         pause = 1;
+        buildUpStarted_ = false;
         buildUpTimer_.stop();
+    } else {
+        // The next frame a frame after this one began, or the last one
+        // sooner, so that it stands on time.
+        const std::int64_t untilLast =
+            Reveal::durationMs(lines) - (now() - buildUpStart_) - lastPaintMs_ - BuildUpLeadMs;
+        const std::int64_t untilNext = std::min<std::int64_t>(untilLast, BuildUpFrameMs - lastPaintMs_);
+        buildUpTimer_.start(static_cast<int>(std::clamp<std::int64_t>(untilNext, 0, BuildUpFrameMs)));
     }
 }
 

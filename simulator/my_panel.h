@@ -58,6 +58,7 @@ private:
     void addParam();
     void applyPageParams();
     void refreshResultFields();
+    void startBuildUp();
     std::int64_t now() const;
 
     PanelHost host_;
@@ -72,6 +73,8 @@ private:
     int pause1 = 100;
     QTimer buildUpTimer_;
     std::int64_t buildUpStart_ = 0;
+    bool buildUpStarted_ = false;
+    std::int64_t lastPaintMs_ = 0;  // how long a frame takes to paint
     std::vector<QColor> curveColours_;
 
     QWidget* Param = nullptr;

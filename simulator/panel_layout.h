@@ -23,7 +23,7 @@ struct PanelGeometry {
     int borderRight = 170;  // width of the right column
     int r = 5;              // small margin
     int ot = 20;            // line spacing of the legend
-    int StepX = 1;          // pixels per trade
+    static constexpr int StepX = 1;  // pixels per trade: the curves are drawn column by column
     int bottomStrip = 60;   // height of the strip below the plot
     int xm = 0;             // trades per curve and plot width
     int ym = 0;             // vertical span of the depth scale

@@ -33,4 +33,7 @@ QColor toQColor(const Rgb& colour);
 
 void drawSimulatorPicture(QPainter& painter, const SimulatorPicture& picture);
 
+// The curves alone, as far as they have built up, over what is painted.
+void drawEquityCurves(QPainter& painter, const SimulatorPicture& picture, const DepthScale& scale);
+
 }  // namespace korvex

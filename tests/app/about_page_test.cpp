@@ -3,6 +3,7 @@
 #include "app/url_opener.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/app/qstring_printer.h"
+#include "tests/app/started_window.h"
 #include "tests/app/temp_folder.h"
 
 #include <QLabel>
@@ -27,7 +28,7 @@ protected:
             return true;
         });
         window = std::make_unique<TfMain>();
-        window->show();
+        ASSERT_TRUE(startUp(*window));
     }
     void TearDown() override
     {

@@ -4,6 +4,7 @@
 #include "projections/profit_projections_page.h"
 #include "projections/report_window.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QAccessible>
 #include <QTabWidget>
@@ -34,7 +35,7 @@ TEST(Accessibility, EveryControlThatTakesTheFocusHasANameAndListsTheirCaptions)
 {
     MessageBoxRecorder boxes;
     TfMain window;
-    window.show();
+    ASSERT_TRUE(startUp(window));
     auto* pages = window.findChild<QTabWidget*>("pgctrl_ZADuraulator");
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);

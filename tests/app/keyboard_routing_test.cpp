@@ -7,6 +7,7 @@
 #include "projections/report_window.h"
 #include "simulator/my_panel.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,7 +30,7 @@ class KeyboardRouting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.show();
+        ASSERT_TRUE(startUp(window));
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         pages = window.findChild<QTabWidget*>("pgctrl_ZADuraulator");

@@ -5,6 +5,7 @@
 #include "tests/app/message_box_recorder.h"
 #include "tests/app/planted_file.h"
 #include "tests/app/qstring_printer.h"
+#include "tests/app/started_window.h"
 #include "tests/app/temp_folder.h"
 #include "tests/hang_guard.h"
 
@@ -63,7 +64,7 @@ protected:
     QString start()
     {
         TfMain window;
-        window.show();
+        EXPECT_TRUE(startUp(window));
         return window.findChild<QTextEdit*>("redt_Help")->toPlainText();
     }
 
@@ -170,7 +171,7 @@ TEST_F(StartUp, ThingsPlantedAtTheDocumentNamesNeitherHangNorAreWrittenThrough)
         recorder.boxes.clear();
         const HangGuard guard(std::string("starting with ") + planted.name);
         TfMain window;
-        window.show();
+        ASSERT_TRUE(startUp(window));
         EXPECT_TRUE(recorder.boxes.empty());
         EXPECT_NE(window.findChild<My*>(), nullptr);
         EXPECT_FALSE(window.findChild<QTextEdit*>("redt_Help")->toPlainText().isEmpty());
@@ -222,7 +223,7 @@ TEST_F(StartUp, AFailedDocumentSkipsTheStepsAfterIt)
 TEST_F(StartUp, TheHelpPaneShowsTheFormattedHelpDocument)
 {
     TfMain window;
-    window.show();
+    ASSERT_TRUE(startUp(window));
     auto* pane = window.findChild<QTextEdit*>("redt_Help");
     ASSERT_NE(pane, nullptr);
     const QTextDocument* help = pane->document();

@@ -2,6 +2,7 @@
 #include "app/labelled_edit.h"
 #include "app/tf_main.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@ namespace {
 TEST(TfMain, IsOneFixedWindowWithFivePagesOnTheTradePlanner)
 {
     TfMain window;
-    window.show();
+    ASSERT_TRUE(startUp(window));
     EXPECT_EQ(window.windowTitle(), "Korvex Trading Calculator");
     EXPECT_EQ(window.size(), QSize(735, 630));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
@@ -130,6 +131,7 @@ namespace {
 TEST(TfMain, EveryControlNameIsUnique)
 {
     TfMain window;
+    ASSERT_TRUE(startUp(window));
     QSet<QString> seen;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QString name = widget->objectName();

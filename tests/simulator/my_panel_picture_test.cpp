@@ -102,6 +102,18 @@ TEST(PanelPicture, CurvesBuildUpFromLeftToRightAndANewGenerateStartsOver)
     EXPECT_EQ(image.pixelColor(256, 177), Black) << "later redraws draw everything at once";
 }
 
+// Each frame shows the curves as they will stand on the screen, so the last
+// one is painted in time for the two seconds.
+TEST(PanelPicture, AThousandLinesStandCompleteWithinTwoSecondsOfThePress)
+{
+    TestPanel panel;
+    ASSERT_TRUE(panel.generate("1", "1000", "0.5"));
+    panel.paintAfter(1960);
+    EXPECT_TRUE(panel.my->isBuildingUp());
+    panel.paintAfter(10);
+    EXPECT_FALSE(panel.my->isBuildingUp());
+}
+
 TEST(PanelPicture, FlatSetIsALevelLineInTheMiddleAndHugeRatiosDrawSafely)
 {
     TestPanel panel{RandomSequence::constant(0.3)};

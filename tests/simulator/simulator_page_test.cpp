@@ -6,6 +6,7 @@
 #include "app/url_opener.h"
 #include "simulator/simulator_page.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QApplication>
 #include <QFile>
@@ -92,6 +93,7 @@ TEST(SimulatorAtStartUp, ShowsThePanelOfTheHostDocumentWrittenToTheWorkFolder)
 {
     MessageBoxRecorder boxes;
     TfMain window;
+    ASSERT_TRUE(startUp(window));
     EXPECT_TRUE(boxes.boxes.empty());
     auto* page = window.findChild<SimulatorPage*>("ts_Simulator");
     ASSERT_NE(page, nullptr);

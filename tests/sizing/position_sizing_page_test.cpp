@@ -2,6 +2,7 @@
 #include "app/tf_main.h"
 #include "sizing/position_sizing_page.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/started_window.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -309,7 +310,7 @@ TEST_F(PositionSizingPageTest, CaptionsAndBannerAreNotClipped)
 TEST(PositionSizingInWindow, StartsOffAndCloseEndsTheWindow)
 {
     TfMain window;
-    window.show();
+    ASSERT_TRUE(startUp(window));
     auto* page = window.findChild<PositionSizingPage*>("ts_PositionSizing");
     ASSERT_NE(page, nullptr);
     auto* price = page->findChild<QWidget*>("lbl_edt_Price");

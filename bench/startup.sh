@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Start-up against a bare Qt window of the same size: launch to window mapped
+# (the X server's MapNotify), and resident memory at that moment.
+#   bench/startup.sh [N]   N rounds each, interleaved, after one warm-up each
+# BUILD_DIR=<folder> builds elsewhere than build/; CALCULATOR=<program> times
+# another build of the calculator instead.
+# Runs unattended: installs what it needs, builds what is missing, starts its
+# own Xvfb. Prints both medians, the spread, the ratio and the load.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+rounds=${1:-20}
+dir=$(realpath -m "${BUILD_DIR:-build}")
+calculator=${CALCULATOR:-$dir/app/korvex-trading-calculator}
+bare=$dir/bench/bench_bare_window
+watch=$dir/bench/map_watch
+
+if [[ -z "${KORVEX_STARTUP_INNER:-}" ]]; then
+  scripts/setup bench
+  for target in korvex-trading-calculator bench_bare_window map_watch; do
+    TARGET=$target scripts/build "$dir" >/dev/null
+  done
+  export KORVEX_STARTUP_INNER=1
+  # One fresh server for both programs; the same environment for both.
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
+  # -noreset: a server that resets between two launches makes the next one slow.
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset" "$0" "$rounds"
+fi
+
+results=$(mktemp)
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
+"$watch" "$bare" >/dev/null
+"$watch" "$calculator" >/dev/null
+for ((i = 0; i < rounds; i++)); do
+  for who in bare calculator; do
+    program=$bare
+    [[ $who == calculator ]] && program=$calculator
+    measured=$("$watch" "$program")
+    echo "$who $measured" >>"$results"
+  done
+done
+
+# median, lowest and highest of one column of one program's rows
+stats() {
+  awk -v who="$1" -v col="$2" '$1 == who { print $col }' "$results" | sort -g |
+    awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2;
+                              printf "%s %s %s\n", m, v[1], v[NR] }'
+}
+read -r bare_ms bare_lo bare_hi < <(stats bare 2)
+read -r calc_ms calc_lo calc_hi < <(stats calculator 2)
+read -r bare_kb _ _ < <(stats bare 3)
+read -r calc_kb _ _ < <(stats calculator 3)
+read -r bare_settled _ _ < <(stats bare 4)
+read -r calc_settled _ _ < <(stats calculator 4)
+echo "rounds: $rounds each, interleaved; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+printf 'bare window:  median %7.2f ms  (%.2f .. %.2f)  VmRSS %6d kB, %6d kB 0.5 s later\n' \
+  "$bare_ms" "$bare_lo" "$bare_hi" "$bare_kb" "$bare_settled"
+printf 'calculator:   median %7.2f ms  (%.2f .. %.2f)  VmRSS %6d kB, %6d kB 0.5 s later\n' \
+  "$calc_ms" "$calc_lo" "$calc_hi" "$calc_kb" "$calc_settled"
+awk -v c="$calc_ms" -v b="$bare_ms" -v ck="$calc_kb" -v bk="$bare_kb" -v cs="$calc_settled" -v bs="$bare_settled" \
+  'BEGIN { printf "ratio:        %.2f   memory above the bare window: %+.1f MB when mapped, %+.1f MB 0.5 s later\n",
+           c / b, (ck - bk) / 1024, (cs - bs) / 1024 }'
