@@ -2,13 +2,11 @@
 // two run on every Calculate or Print and must feel instant; the last is
 // Print to a finished PDF file, the report project read from its file as
 // Print reads it, without the dialogs.
-#include "app/fonts.h"
 #include "planner/rave_painter.h"
 #include "planner/rv_project.h"
 #include "planner/trade_plan.h"
 #include "planner/trade_plan_report.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,16 +73,3 @@ void PrintToPdf(benchmark::State& state)
 BENCHMARK(PrintToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    // Printing needs the font database of a GUI application; no display is used.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    korvex::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

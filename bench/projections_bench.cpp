@@ -1,6 +1,5 @@
 // Dragging a slider recalculates and redraws the panel on every knob move,
 // so one calculation plus a full repaint has to fit well inside a frame.
-#include "app/korvex_application.h"
 #include "projections/compound_savings.h"
 #include "projections/compound_savings_calc.h"
 #include "projections/nbr.h"
@@ -64,14 +63,3 @@ void Projection(benchmark::State& state)
 BENCHMARK(Projection)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    korvex::KorvexApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

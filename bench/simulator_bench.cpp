@@ -2,7 +2,6 @@
 // offscreen image, for a range of lines quantities up to the accepted most;
 // and the panel's build-up of the curves, from the press to the last frame.
 
-#include "app/fonts.h"
 #include "simulator/equity_simulation.h"
 #include "simulator/my_panel.h"
 #include "simulator/panel_entries.h"
@@ -86,16 +85,3 @@ BENCHMARK(BuildUpAfterPress)->Arg(1)->Arg(MaxLinesQty)->UseManualTime()->Iterati
 
 }  // namespace
 }  // namespace korvex
-
-int main(int argc, char** argv)
-{
-    // Text needs the font database of a GUI application; no display is used.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    korvex::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
