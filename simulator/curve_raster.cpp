@@ -90,6 +90,7 @@ private:
     template <bool Thick>
     bool segment(int x1, int y1, int x2, int y2, int caps);
     bool clipLine(double& x1, double& y1, double& x2, double& y2);
+    bool clipAlong(double& a1, double& b1, double& a2, double& b2, double lo, double hi);
     // One segment along its major axis a, the minor axis b, in 26.6; for a
     // vertical segment a is y and b is x.
     template <bool Vertical, bool Thick>
@@ -133,50 +134,39 @@ void Stroker::polyline(int x0, const int* rows, int count)
 
 bool Stroker::clipLine(double& x1, double& y1, double& x2, double& y2)
 {
-    if (x1 < xmin_) {
-        if (x2 <= xmin_)
-            goto clipped;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin_ - x1);
-        x1 = xmin_;
-    } else if (x1 > xmax_) {
-        if (x2 >= xmax_)
-            goto clipped;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax_ - x1);
-        x1 = xmax_;
-    }
-    if (x2 < xmin_) {
+    // Along x first, then along y; a line wholly outside is dropped.
+    if (clipAlong(x1, y1, x2, y2, xmin_, xmax_) || clipAlong(y1, x1, y2, x2, ymin_, ymax_)) {
         lastPixel_.x = INT_MIN;
-        y2 += (y2 - y1) / (x2 - x1) * (xmin_ - x2);
-        x2 = xmin_;
-    } else if (x2 > xmax_) {
-        lastPixel_.x = INT_MIN;
-        y2 += (y2 - y1) / (x2 - x1) * (xmax_ - x2);
-        x2 = xmax_;
-    }
-    if (y1 < ymin_) {
-        if (y2 <= ymin_)
-            goto clipped;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin_ - y1);
-        y1 = ymin_;
-    } else if (y1 > ymax_) {
-        if (y2 >= ymax_)
-            goto clipped;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax_ - y1);
-        y1 = ymax_;
-    }
-    if (y2 < ymin_) {
-        lastPixel_.x = INT_MIN;
-        x2 += (x2 - x1) / (y2 - y1) * (ymin_ - y2);
-        y2 = ymin_;
-    } else if (y2 > ymax_) {
-        lastPixel_.x = INT_MIN;
-        x2 += (x2 - x1) / (y2 - y1) * (ymax_ - y2);
-        y2 = ymax_;
+        return true;
     }
     return false;
-clipped:
-    lastPixel_.x = INT_MIN;
-    return true;
+}
+
+// Clips the line to lo..hi along its first coordinate a, moving the other
+// coordinate b with it; true when nothing of it is left.
+bool Stroker::clipAlong(double& a1, double& b1, double& a2, double& b2, double lo, double hi)
+{
+    if (a1 < lo) {
+        if (a2 <= lo)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (lo - a1);
+        a1 = lo;
+    } else if (a1 > hi) {
+        if (a2 >= hi)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (hi - a1);
+        a1 = hi;
+    }
+    if (a2 < lo) {
+        lastPixel_.x = INT_MIN;
+        b2 += (b2 - b1) / (a2 - a1) * (lo - a2);
+        a2 = lo;
+    } else if (a2 > hi) {
+        lastPixel_.x = INT_MIN;
+        b2 += (b2 - b1) / (a2 - a1) * (hi - a2);
+        a2 = hi;
+    }
+    return false;
 }
 
 template <bool Thick>
