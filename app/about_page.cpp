@@ -2,7 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
-#include "app/link_label.h"
+#include "app/widgets/link_label.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -2,8 +2,8 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
-#include "app/locale_settings.h"
-#include "app/message_box.h"
+#include "app/numbers/locale_settings.h"
+#include "app/widgets/message_box.h"
 
 #include <QIcon>
 #include <QStyleFactory>

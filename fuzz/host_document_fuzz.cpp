@@ -1,6 +1,6 @@
 // Hostile host documents must never crash the reader; every parameter it
 // reports must be findable by its own name.
-#include "app/host_document.h"
+#include "app/documents/host_document.h"
 
 #include <cstdint>
 #include <cstdlib>

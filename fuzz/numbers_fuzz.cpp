@@ -4,7 +4,7 @@
 // - a whole number that ParseWholeNumber accepts reads back from its text;
 // - FormatNumber("0.##") equals "%.2f" without trailing zeros;
 // - FormatText on an arbitrary pattern either formats or reports a bad pattern.
-#include "app/numbers.h"
+#include "app/numbers/numbers.h"
 
 #include <cmath>
 #include <cstdint>

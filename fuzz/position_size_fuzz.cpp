@@ -1,6 +1,6 @@
 // Any field texts under any model give a result text or one of the three
 // arithmetic errors, nothing else.
-#include "app/checked_math.h"
+#include "app/numbers/checked_math.h"
 #include "sizing/money_management.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // document passes as parameters or report template, must never crash the
 // panel: a field either gives a value within its bounds, whose text reads
 // back to the same value, or an input error.
-#include "app/host_document.h"
+#include "app/documents/host_document.h"
 #include "projections/compound_savings_calc.h"
 #include "projections/field_rule.h"
 #include "projections/panel_parameters.h"

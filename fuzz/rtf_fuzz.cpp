@@ -1,8 +1,8 @@
 // Any bytes given to the RTF reader must give a document, never a crash or a
 // hang, and the document must be one Qt can lay out.
 
-#include "app/rtf_reader.h"
-#include "app/rtf_text_document.h"
+#include "app/documents/rtf_reader.h"
+#include "app/documents/rtf_text_document.h"
 #include "fuzz/offscreen_application.h"
 
 #include <QAbstractTextDocumentLayout>

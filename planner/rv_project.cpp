@@ -1,7 +1,7 @@
 #include "planner/rv_project.h"
 
-#include "app/document_reader.h"
-#include "app/embedded_document.h"
+#include "app/files/document_reader.h"
+#include "app/files/embedded_document.h"
 #include "planner/rave_project_file.h"
 
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "planner/trade_plan.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "app/numbers/checked_math.h"
+#include "app/numbers/numbers.h"
 
 #include <cmath>
 

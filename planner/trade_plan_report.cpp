@@ -1,6 +1,6 @@
 #include "planner/trade_plan_report.h"
 
-#include "app/numbers.h"
+#include "app/numbers/numbers.h"
 
 #include <stdexcept>
 

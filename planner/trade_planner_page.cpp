@@ -1,10 +1,10 @@
 #include "planner/trade_planner_page.h"
 
-#include "app/accessible_caption.h"
-#include "app/file_names.h"
-#include "app/labelled_edit.h"
-#include "app/message_box.h"
-#include "app/save_location.h"
+#include "app/widgets/accessible_caption.h"
+#include "app/files/file_names.h"
+#include "app/widgets/labelled_edit.h"
+#include "app/widgets/message_box.h"
+#include "app/files/save_location.h"
 #include "planner/notes_memo.h"
 #include "planner/trade_plan.h"
 

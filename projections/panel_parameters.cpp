@@ -1,6 +1,6 @@
 #include "projections/panel_parameters.h"
 
-#include "app/ascii_text.h"
+#include "app/numbers/ascii_text.h"
 
 #include <charconv>
 #include <cmath>

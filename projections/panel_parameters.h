@@ -2,7 +2,7 @@
 // The named text parameters a host document passes to a panel, read by the
 // panel's rules for texts, numbers, whole numbers, yes/no and colours.
 
-#include "app/host_document.h"
+#include "app/documents/host_document.h"
 
 #include <cstdint>
 #include <optional>

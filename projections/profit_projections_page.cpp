@@ -1,7 +1,7 @@
 #include "projections/profit_projections_page.h"
 
-#include "app/host_document_file.h"
-#include "app/web_page_button.h"
+#include "app/documents/host_document_file.h"
+#include "app/widgets/web_page_button.h"
 #include "projections/compound_savings.h"
 #include "projections/nbr.h"
 #include "projections/panel_parameters.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/save_location.h"
+#include "app/files/save_location.h"
 
 #include <QPointer>
 #include <QWidget>

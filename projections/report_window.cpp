@@ -1,11 +1,11 @@
 #include "projections/report_window.h"
 
-#include "app/document_reader.h"
-#include "app/document_writer.h"
-#include "app/embedded_document.h"
-#include "app/message_box.h"
-#include "app/save_location.h"
-#include "app/url_opener.h"
+#include "app/files/document_reader.h"
+#include "app/files/document_writer.h"
+#include "app/files/embedded_document.h"
+#include "app/widgets/message_box.h"
+#include "app/files/save_location.h"
+#include "app/widgets/url_opener.h"
 
 #include <QAction>
 #include <QDir>

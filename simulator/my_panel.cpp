@@ -2,7 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
-#include "app/web_page_button.h"
+#include "app/widgets/web_page_button.h"
 #include "simulator/simulator_numbers.h"
 #include "simulator/simulator_picture.h"
 

@@ -1,6 +1,6 @@
 #include "simulator/panel_entries.h"
 
-#include "app/ascii_text.h"
+#include "app/numbers/ascii_text.h"
 
 #include "simulator/simulator_numbers.h"
 

@@ -1,6 +1,6 @@
 #include "simulator/simulator_numbers.h"
 
-#include "app/ascii_text.h"
+#include "app/numbers/ascii_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "simulator/simulator_page.h"
 
-#include "app/host_document_file.h"
-#include "app/url_opener.h"
+#include "app/documents/host_document_file.h"
+#include "app/widgets/url_opener.h"
 #include "simulator/my_panel.h"
 #include "simulator/page_text_view.h"
 

@@ -1,8 +1,8 @@
 #include "sizing/position_sizing_page.h"
 
-#include "app/accessible_caption.h"
+#include "app/widgets/accessible_caption.h"
 #include "app/fonts.h"
-#include "app/labelled_edit.h"
+#include "app/widgets/labelled_edit.h"
 #include "sizing/flat_face_style.h"
 #include "sizing/money_management.h"
 

@@ -1,4 +1,4 @@
-#include "app/get_dir.h"
+#include "app/files/get_dir.h"
 #include "app/korvex_application.h"
 
 #include <QTemporaryDir>

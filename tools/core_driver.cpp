@@ -15,10 +15,10 @@
 // A value is exact bits, [-]0x<hex mantissa>p<binary exponent> (mantissa x
 // 2^exponent, the form parse answers in), or a text read by ParseNumber.
 // A failure answers "error: <message>".
-#include "app/document_reader.h"
-#include "app/document_writer.h"
-#include "app/numbers.h"
-#include "app/work_folder.h"
+#include "app/files/document_reader.h"
+#include "app/files/document_writer.h"
+#include "app/numbers/numbers.h"
+#include "app/files/work_folder.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "app/get_dir.h"
+#include "app/files/get_dir.h"
 #include "app/tf_main.h"
-#include "app/url_opener.h"
+#include "app/widgets/url_opener.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/app/qstring_printer.h"
 #include "tests/app/started_window.h"

@@ -1,7 +1,7 @@
 // Keys on the two panel pages reach the panels' fields and buttons, and the
 // other pages keep their own keys.
 #include "app/tf_main.h"
-#include "app/url_opener.h"
+#include "app/widgets/url_opener.h"
 #include "projections/graph.h"
 #include "projections/profit_projections_page.h"
 #include "projections/report_window.h"

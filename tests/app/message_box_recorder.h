@@ -1,7 +1,7 @@
 #pragma once
 // Records the message boxes a test provokes instead of showing them.
 
-#include "app/message_box.h"
+#include "app/widgets/message_box.h"
 
 #include <vector>
 

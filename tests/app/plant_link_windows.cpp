@@ -1,6 +1,6 @@
 #include "tests/app/plant_link.h"
 
-#include "app/windows_text.h"
+#include "app/files/windows_text.h"
 
 #include <cstring>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "app/embedded_document.h"
-#include "app/get_dir.h"
+#include "app/files/embedded_document.h"
+#include "app/files/get_dir.h"
 #include "app/tf_main.h"
 #include "simulator/my_panel.h"
 #include "tests/app/message_box_recorder.h"

@@ -2,7 +2,7 @@
 // A scratch folder for tests that touch the file system, removed afterwards.
 // Paths are UTF-8 texts, as the program's own file routines take them.
 
-#include "app/get_dir.h"
+#include "app/files/get_dir.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "app/checked_math.h"
-#include "app/labelled_edit.h"
+#include "app/numbers/checked_math.h"
+#include "app/widgets/labelled_edit.h"
 #include "app/tf_main.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/app/started_window.h"

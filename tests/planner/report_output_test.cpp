@@ -1,4 +1,4 @@
-#include "app/save_location.h"
+#include "app/files/save_location.h"
 #include "planner/output_options_dialog.h"
 #include "planner/rave_project_file.h"
 #include "planner/rv_project.h"

@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "app/numbers/numbers.h"
 #include "planner/trade_plan_report.h"
 
 #include "tests/error_of.h"

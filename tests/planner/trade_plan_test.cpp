@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "app/numbers/numbers.h"
 #include "planner/trade_plan.h"
 
 #include <gtest/gtest.h>

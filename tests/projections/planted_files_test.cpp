@@ -1,4 +1,4 @@
-#include "app/url_opener.h"
+#include "app/widgets/url_opener.h"
 #include "projections/report_window.h"
 #include "tests/app/planted_file.h"
 #include "tests/hang_guard.h"

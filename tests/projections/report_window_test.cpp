@@ -1,4 +1,4 @@
-#include "app/url_opener.h"
+#include "app/widgets/url_opener.h"
 #include "projections/report_window.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/projections/projections_fixture.h"

@@ -1,4 +1,4 @@
-#include "app/checked_math.h"
+#include "app/numbers/checked_math.h"
 #include "sizing/money_management.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/labelled_edit.h"
+#include "app/widgets/labelled_edit.h"
 #include "app/tf_main.h"
 #include "sizing/position_sizing_page.h"
 #include "tests/app/message_box_recorder.h"

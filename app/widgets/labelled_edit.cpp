@@ -1,0 +1,65 @@
+#include "app/widgets/labelled_edit.h"
+
+#include "app/widgets/accessible_caption.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+
+namespace korvex {
+
+namespace {
+constexpr int kLabelGap = 10;
+constexpr int kLabelDrop = 4;
+constexpr int kLabelHeight = 13;
+}  // namespace
+
+LabelledEdit::LabelledEdit(const QString& objectName, const QString& caption, const QRect& geometry,
+                           QWidget* parent)
+    : QLineEdit(parent)
+    , label_(new QLabel(parent))
+{
+    setObjectName(objectName);
+    setGeometry(geometry);
+    label_->setObjectName(objectName + QStringLiteral("_label"));
+    setCaption(caption);
+}
+
+void LabelledEdit::setCaption(const QString& caption)
+{
+    label_->setText(caption);
+    nameAfterCaption(label_, this);
+    placeLabel();
+}
+
+QString LabelledEdit::caption() const { return label_->text(); }
+
+void LabelledEdit::moveEvent(QMoveEvent* event)
+{
+    QLineEdit::moveEvent(event);
+    placeLabel();
+}
+
+void LabelledEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        label_->setEnabled(isEnabled());
+    else if (event->type() == QEvent::FontChange)
+        label_->setFont(font());
+}
+
+void LabelledEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason)
+        selectAll();
+}
+
+void LabelledEdit::placeLabel()
+{
+    const int width = label_->sizeHint().width();
+    label_->setGeometry(x() - kLabelGap - width, y() + kLabelDrop, width, kLabelHeight);
+}
+
+}  // namespace korvex
