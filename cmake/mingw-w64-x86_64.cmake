@@ -1,6 +1,7 @@
 # Cross-compiles for 64-bit Windows on Debian with MinGW-w64 (package
 # g++-mingw-w64-x86-64-posix: the POSIX thread model, as Qt's MinGW kit has).
-# The programs link their runtime statically and run under Wine.
+# Programs run under Wine. The core alone links its runtime statically (its
+# preset says so); Qt and the window share the runtime DLLs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -14,5 +15,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)  # libraries built for Windows elsewhere, such as GoogleTest
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
