@@ -2,18 +2,16 @@
 
 #include "app/numbers/numbers.h"
 
+#include <random>
 #include <stdexcept>
 
 #ifdef _WIN32
 #include "app/files/windows_text.h"
 
-#include <random>
-
 #include <windows.h>
 #else
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,21 +62,33 @@ HANDLE createTemporary(const std::wstring& path, std::wstring& temporary)
     return INVALID_HANDLE_VALUE;
 }
 
-bool writeAll(HANDLE file, std::string_view bytes)
+// 0 once every byte is written, otherwise the system's error code.
+DWORD writeAll(HANDLE file, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
-            return false;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
+            return GetLastError();
+        if (written == 0)
+            return ERROR_WRITE_FAULT;
         bytes.remove_prefix(written);
     }
-    return true;
+    return 0;
 }
 
-}  // namespace
+DWORD writeAndClose(HANDLE file, std::string_view bytes, bool saved)
+{
+    DWORD error = writeAll(file, bytes);
+    // A file the user keeps must have reached the disk before it replaces the old one.
+    if (error == 0 && saved && !FlushFileBuffers(file))
+        error = GetLastError();
+    if (!CloseHandle(file) && error == 0)
+        error = GetLastError();
+    return error;
+}
 
-void WriteDocument(const std::string& path, std::string_view bytes)
+void replaceFile(const std::string& path, std::string_view bytes, bool saved)
 {
     const std::wstring target = WideFromUtf8(path);
     std::wstring temporary;
@@ -86,13 +96,14 @@ void WriteDocument(const std::string& path, std::string_view bytes)
     if (file == INVALID_HANDLE_VALUE)
         cannotCreate(path, SystemErrorText(GetLastError()));
 
-    const bool complete = writeAll(file, bytes);
-    const bool closed = CloseHandle(file) != 0;
-    if (!complete || !closed) {
+    if (const DWORD error = writeAndClose(file, bytes, saved); error != 0) {
         DeleteFileW(temporary.c_str());
+        if (saved)
+            cannotCreate(path, SystemErrorText(error));
         incompleteWrite();
     }
-    // Replaces a link under the name instead of writing through it.
+    // Replaces a link under the name instead of writing through it; a
+    // read-only file is refused.
     if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         DeleteFileW(temporary.c_str());
@@ -100,48 +111,87 @@ void WriteDocument(const std::string& path, std::string_view bytes)
     }
 }
 
+}  // namespace
+
 #else
 
 namespace {
 
-std::string temporaryNameFor(const std::string& path)
+// A fresh name in the document's folder: ".<name>.<random number>".
+std::string temporaryNameFor(const std::string& path, unsigned random)
 {
     const auto slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return folder + "." + name + ".XXXXXX";
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, start) + "." + path.substr(start) + "." + std::to_string(random);
 }
 
-bool writeAll(int fd, std::string_view bytes)
+// O_EXCL never opens an existing entry, so nothing is written through a link
+// that was planted under the temporary name.
+int createTemporary(const std::string& path, mode_t mode, std::string& temporary)
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryNameFor(path, random());
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// 0 once every byte is written, otherwise the errno of the failure.
+int writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
-            return false;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return EIO;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return 0;
 }
 
-}  // namespace
-
-void WriteDocument(const std::string& path, std::string_view bytes)
+// A saved file keeps the permissions of the one it replaces, and must have
+// reached the disk before it does.
+int keepModeAndSync(int fd, const std::string& path)
 {
-    std::string temporary = temporaryNameFor(path);
-    std::vector<char> name(temporary.begin(), temporary.end());
-    name.push_back('\0');
-    // mkstemp creates exclusively with mode 0600, so it never opens through a link.
-    const int fd = ::mkstemp(name.data());
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+        return errno;
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        return errno;
+    return 0;
+}
+
+int writeAndClose(int fd, std::string_view bytes, const std::string& path, bool saved)
+{
+    int error = writeAll(fd, bytes);
+    if (error == 0 && saved)
+        error = keepModeAndSync(fd, path);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+void replaceFile(const std::string& path, std::string_view bytes, bool saved)
+{
+    // Renaming over a read-only file would succeed; a save must not.
+    if (saved && ::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        cannotCreate(path, std::strerror(errno));
+    // Documents stay private to us; a save gets what the umask allows.
+    std::string temporary;
+    const int fd = createTemporary(path, saved ? 0666 : 0600, temporary);
     if (fd < 0)
         cannotCreate(path, std::strerror(errno));
-    temporary.assign(name.data());
 
-    const bool complete = writeAll(fd, bytes);
-    const bool closed = ::close(fd) == 0;
-    if (!complete || !closed) {
+    if (const int error = writeAndClose(fd, bytes, path, saved); error != 0) {
         ::unlink(temporary.c_str());
+        if (saved)
+            cannotCreate(path, std::strerror(error));
         incompleteWrite();
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
@@ -151,6 +201,12 @@ void WriteDocument(const std::string& path, std::string_view bytes)
     }
 }
 
+}  // namespace
+
 #endif
+
+void WriteDocument(const std::string& path, std::string_view bytes) { replaceFile(path, bytes, false); }
+
+void SaveFile(const std::string& path, std::string_view bytes) { replaceFile(path, bytes, true); }
 
 }  // namespace korvex

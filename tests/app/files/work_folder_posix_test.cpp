@@ -80,5 +80,23 @@ TEST(WriteDocument, AnIncompleteWriteKeepsTheOldFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
 }
 
+// A saved file is the user's, not one of our private documents.
+TEST(SaveFile, KeepsThePermissionsOfTheFileItReplacesAndGivesANewOneTheUmasks)
+{
+    TempFolder temp;
+    const std::string replaced = temp.path("report.html");
+    writeFile(replaced, "old");
+    ::chmod(replaced.c_str(), 0640);
+    SaveFile(replaced, "new");
+    EXPECT_EQ(fileContent(replaced), "new");
+    EXPECT_EQ(modeOf(replaced) & 0777, 0640u);
+
+    const mode_t mask = ::umask(022);
+    const std::string created = temp.path("table.csv");
+    SaveFile(created, "Month");
+    ::umask(mask);
+    EXPECT_EQ(modeOf(created) & 0777, 0644u);
+}
+
 }  // namespace
 }  // namespace korvex
