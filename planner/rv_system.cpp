@@ -1,5 +1,6 @@
 #include "planner/rv_system.h"
 
+#include "app/files/pdf_file.h"
 #include "planner/output_options_dialog.h"
 #include "planner/rave_painter.h"
 #include "planner/rave_project.h"
@@ -90,6 +91,21 @@ QSize previewSize(const QWidget* parent)
     return screen ? wanted.boundedTo(screen->availableSize()) : wanted;
 }
 
+// False when the device cannot be painted on.
+bool drawSheets(QPagedPaintDevice& device, const RavePrintout& printout, int fromPage, int toPage)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int sheet = std::max(fromPage, 1); sheet <= std::min(toPage, printout.sheetCount()); ++sheet) {
+        if (sheet > fromPage)
+            device.newPage();
+        printout.drawSheet(painter, sheet - 1);
+    }
+    painter.end();
+    return true;
+}
+
 }  // namespace
 
 RvSystem::RvSystem()
@@ -99,18 +115,15 @@ RvSystem::RvSystem()
 
 void RvSystem::PrintPages(QPrinter& printer, const RavePrintout& printout, int fromPage, int toPage)
 {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (PrintsToPdfFile(printer)) {
+        SavePdf(printer, [&](QPagedPaintDevice& pdf) { drawSheets(pdf, printout, fromPage, toPage); });
+        return;
+    }
+    if (!drawSheets(printer, printout, fromPage, toPage)) {
         if (printer.outputFormat() == QPrinter::PdfFormat)
             throw std::runtime_error("Cannot create file \"" + printer.outputFileName().toStdString() + "\"");
         throw std::runtime_error("The printer \"" + printer.printerName().toStdString() + "\" cannot print");
     }
-    for (int sheet = std::max(fromPage, 1); sheet <= std::min(toPage, printout.sheetCount()); ++sheet) {
-        if (sheet > fromPage)
-            printer.newPage();
-        printout.drawSheet(painter, sheet - 1);
-    }
-    painter.end();
 }
 
 void RvSystem::Execute(const std::vector<const RavePage*>& pages, QWidget* parent)

@@ -4,7 +4,9 @@
 #include "app/files/document_writer.h"
 #include "app/files/embedded_document.h"
 #include "app/widgets/message_box.h"
+#include "app/files/pdf_file.h"
 #include "app/files/save_location.h"
+#include "app/files/saved_file.h"
 #include "app/widgets/url_opener.h"
 
 #include <QAction>
@@ -15,7 +17,6 @@
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
@@ -76,15 +77,6 @@ void copyStyleSheet(const QString& source, const QString& target)
         file.close();
         file.remove();
     }
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString())
-                                     .toStdString());
 }
 
 } // namespace
@@ -156,7 +148,10 @@ void ReportWindow::setReport(const QString& html, const QByteArray& csv, const Q
 
 void ReportWindow::printTo(QPrinter& printer) const
 {
-    view_->document()->print(&printer);
+    if (PrintsToPdfFile(printer))
+        SavePdf(printer, [this](QPagedPaintDevice& pdf) { view_->document()->print(&pdf); });
+    else
+        view_->document()->print(&printer);
 }
 
 void ReportWindow::print()
@@ -171,14 +166,14 @@ void ReportWindow::print()
 
 void ReportWindow::saveTo(const QString& path) const
 {
-    writeFile(path, asciiHtml(html_));
+    SaveFile(path, asciiHtml(html_));
     // The report links its style sheet by its bare name.
     copyStyleSheet(QDir(folder_).filePath(kStyleSheet), QFileInfo(path).dir().filePath(kStyleSheet));
 }
 
 void ReportWindow::saveCsvTo(const QString& path) const
 {
-    writeFile(path, csv_);
+    SaveFile(path, csv_);
 }
 
 QString ReportWindow::askSavePath(const QString& title, const QString& suffix, const QString& filter)

@@ -32,6 +32,7 @@ public:
     // edge at half the screen's width minus 300.
     static QRect placeOnScreen(const QRect& screen);
 
+    // A PDF file is written only when complete.
     void printTo(QPrinter& printer) const;
     // Writes the report as a file, with the style sheet beside it.
     void saveTo(const QString& path) const;

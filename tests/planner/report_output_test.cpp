@@ -355,7 +355,7 @@ TEST_F(RvProjectTest, CancelProducesNothingAndAnUnwritableFileIsAnError)
     }
     EXPECT_FALSE(QFileInfo::exists(file));
     const QString unwritable = path("no-such-folder/plan.pdf");
-    EXPECT_EQ(errorOf([&] { printToFile(page, unwritable); }), "Cannot create file \"" + unwritable.toStdString() + "\"");
+    EXPECT_EQ(errorOf([&] { printToFile(page, unwritable); }), "Cannot create file \"" + unwritable.toStdString() + "\". No such file or directory");
 }
 
 TEST_F(RvProjectTest, PreviewShowsThePageInAModalWindow)
