@@ -176,7 +176,8 @@ void ReportWindow::saveCsvTo(const QString& path) const
     SaveFile(path, csv_);
 }
 
-QString ReportWindow::askSavePath(const QString& title, const QString& suffix, const QString& filter)
+void ReportWindow::saveThroughDialog(const QString& title, const QString& suffix, const QString& filter,
+    void (ReportWindow::*save)(const QString&) const)
 {
     const QString name
         = DatedFileName(QStringLiteral("Profit projection"), clock_().date(), QLatin1Char('.') + suffix);
@@ -184,18 +185,17 @@ QString ReportWindow::askSavePath(const QString& title, const QString& suffix, c
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
+        return;
     const QString path = dialog.selectedFiles().constFirst();
+    (this->*save)(path);
+    // Only a folder that took the file is worth offering again.
     saves_.remember(path);
-    return path;
 }
 
 void ReportWindow::saveAsHtml()
 {
-    const QString path
-        = askSavePath(tr("Save Report as HTML"), QStringLiteral("html"), tr("Web pages (*.html *.htm)"));
-    if (!path.isEmpty())
-        saveTo(path);
+    saveThroughDialog(
+        tr("Save Report as HTML"), QStringLiteral("html"), tr("Web pages (*.html *.htm)"), &ReportWindow::saveTo);
 }
 
 void ReportWindow::saveAsCsv()
@@ -205,10 +205,8 @@ void ReportWindow::saveAsCsv()
         showMessageBox({ QStringLiteral("Error"), tableError_, QMessageBox::Critical });
         return;
     }
-    const QString path
-        = askSavePath(tr("Save Month Table as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"));
-    if (!path.isEmpty())
-        saveCsvTo(path);
+    saveThroughDialog(
+        tr("Save Month Table as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"), &ReportWindow::saveCsvTo);
 }
 
 QString ReportWindow::browserCopyPath() const

@@ -50,8 +50,9 @@ public:
 
 private:
     void buildCommands();
-    // The path the user chose, or nothing when cancelled.
-    QString askSavePath(const QString& title, const QString& suffix, const QString& filter);
+    // Saves where the user chooses, unless cancelled.
+    void saveThroughDialog(const QString& title, const QString& suffix, const QString& filter,
+        void (ReportWindow::*save)(const QString&) const);
 
     QString folder_;
     SaveLocation& saves_;

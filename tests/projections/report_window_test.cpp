@@ -1,6 +1,7 @@
 #include "app/widgets/url_opener.h"
 #include "projections/report_window.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/error_of.h"
 #include "tests/projections/projections_fixture.h"
 
 #include "tests/planner/report_test_support.h"
@@ -231,6 +232,37 @@ TEST_F(ProjectionsReport, AnInvalidFieldGivesNoCsvButTheErrorPagesMessage)
     EXPECT_EQ(boxes.boxes[0].caption, "Error");
     EXPECT_EQ(boxes.boxes[0].text, "Months must be less than or equal to 100.");
     EXPECT_EQ(boxes.boxes[0].icon, QMessageBox::Critical);
+}
+
+TEST_F(ProjectionsReport, ARefusedSaveLeavesTheNextDialogWhereTheLastFileWent)
+{
+    page->viewReport();
+    ReportWindow& window = *page->reportWindow();
+    QTemporaryDir target;
+    saveThroughDialog(window, "saveAction", "Save Report as HTML", target.filePath("kept.html"));
+    QFile plain(target.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    const struct {
+        const char* action;
+        const char* title;
+        QString file;
+    } refused[] = {
+        { "saveAction", "Save Report as HTML", folder.filePath("missing/r.html") },
+        { "csvAction", "Save Month Table as CSV", folder.filePath("missing/t.csv") },
+        { "saveAction", "Save Report as HTML", target.filePath("plain/r.html") },
+        { "csvAction", "Save Month Table as CSV", target.filePath("plain/t.csv") },
+    };
+    for (const auto& save : refused) {
+        EXPECT_NE(errorOf([&] { saveThroughDialog(window, save.action, save.title, save.file); }), "no error")
+            << save.file.toStdString();
+        QString suggested;
+        const WhenShown next(save.title, [&](QWidget& shown) {
+            suggested = static_cast<QFileDialog&>(shown).selectedFiles().value(0);
+            static_cast<QDialog&>(shown).reject();
+        });
+        window.findChild<QAction*>(save.action)->trigger();
+        EXPECT_EQ(QFileInfo(suggested).absolutePath(), target.path()) << save.file.toStdString();
+    }
 }
 
 TEST_F(ProjectionsReport, AFailedSaveIsReportedNotLost)
