@@ -124,7 +124,7 @@ void ReportWindow::buildCommands()
     command(QStringLiteral("printAction"), tr("&Print..."), QKeySequence::Print, &ReportWindow::print);
     command(
         QStringLiteral("saveAction"), tr("&Save as HTML..."), QKeySequence::Save, &ReportWindow::saveAsHtml);
-    command(QStringLiteral("csvAction"), tr("Save as &CSV..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+    command(QStringLiteral("csvAction"), tr("Save as CS&V..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         &ReportWindow::saveAsCsv);
     command(QStringLiteral("browserAction"), tr("Open in &Web Browser"), QKeySequence(Qt::CTRL | Qt::Key_B),
         &ReportWindow::openInBrowser);
