@@ -1,5 +1,6 @@
 #include "app/files/get_dir.h"
 #include "app/korvex_application.h"
+#include "tests/app/run_folder.h"
 
 #include <QTemporaryDir>
 
@@ -11,6 +12,10 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // QTemporaryDir and the rest of Qt make their temporary files in the run folder.
+    const QByteArray run = QByteArray::fromStdString(korvex::RunFolder().string());
+    for (const char* name : {"TMPDIR", "TMP", "TEMP"})
+        qputenv(name, run);
     korvex::KorvexApplication app(argc, argv);
     // Windows made by the tests write their work folder here, not into the user's.
     const QTemporaryDir temporary;

@@ -1,8 +1,10 @@
 #pragma once
-// A scratch folder for tests that touch the file system, removed afterwards.
+// A scratch folder for tests that touch the file system, removed afterwards
+// (or with the run folder, when the test is killed).
 // Paths are UTF-8 texts, as the program's own file routines take them.
 
 #include "app/files/get_dir.h"
+#include "tests/app/run_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -30,7 +32,7 @@ public:
     {
         std::random_device random;
         std::error_code error;
-        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        const std::filesystem::path& base = RunFolder();
         for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
             const std::filesystem::path candidate = base / ("korvex-test-" + std::to_string(random()));
             if (std::filesystem::create_directory(candidate, error))
