@@ -1,7 +1,6 @@
 #include "projections/report_window.h"
 
 #include "app/files/document_reader.h"
-#include "app/files/document_writer.h"
 #include "app/files/embedded_document.h"
 #include "app/widgets/message_box.h"
 #include "app/files/pdf_file.h"
@@ -217,10 +216,9 @@ QString ReportWindow::browserCopyPath() const
 void ReportWindow::openInBrowser()
 {
     const QString path = browserCopyPath();
-    // Written like the work folder's documents: a link planted at the name is
-    // replaced, never written through.
-    const QByteArray html = asciiHtml(html_);
-    WriteDocument(LocalPath(path), std::string_view(html.constData(), static_cast<std::size_t>(html.size())));
+    // Saved like the report itself: a link planted at the name is replaced,
+    // never written through, and a full disk is an error, not half a page.
+    SaveFile(path, asciiHtml(html_));
     if (!openUrl(QUrl::fromLocalFile(path)))
         throw std::runtime_error(QStringLiteral("No web browser could open \"%1\"")
                                      .arg(QDir::toNativeSeparators(path))

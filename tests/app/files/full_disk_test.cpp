@@ -2,13 +2,14 @@
 // mounted for the test where the system lets us.
 
 #include "app/files/embedded_document.h"
+#include "app/files/save_location.h"
+#include "app/widgets/url_opener.h"
 #include "planner/rave_painter.h"
 #include "planner/rave_project.h"
 #include "planner/rave_project_file.h"
 #include "planner/rv_system.h"
 #include "planner/trade_plan_report.h"
 #include "projections/report_window.h"
-#include "app/files/save_location.h"
 #include "tests/app/temp_folder.h"
 #include "tests/error_of.h"
 
@@ -109,6 +110,14 @@ void printReport(const ReportWindow& window, const QString& path)
     window.printTo(printer);
 }
 
+// The browser copy is written, and taken, without a browser.
+struct NoBrowser {
+    NoBrowser() { setUrlOpener([](const QUrl&) { return true; }); }
+    ~NoBrowser() { setUrlOpener({}); }
+    NoBrowser(const NoBrowser&) = delete;
+    NoBrowser& operator=(const NoBrowser&) = delete;
+};
+
 struct Output {
     const char* name;
     std::function<void(const QString&)> write;
@@ -117,22 +126,25 @@ struct Output {
 
 TEST(FullDisk, EverySaveAndPrintToAFileIsCompleteOrAnErrorThatKeepsTheOldFile)
 {
+    TempFolder temp;
     SaveLocation saves;
-    ReportWindow report(QString(), saves);
+    ReportWindow report(QString::fromStdString(temp.path("disk")), saves);
     fillReport(report);
+    if (const SmallDisk probe(temp.path("disk")); !probe.mounted())
+        GTEST_SKIP() << "cannot mount a small file system here: " << probe.reason();
+    const NoBrowser browser;
     const Output outputs[] = {
         {"plan.pdf", printPlan, "%%EOF\n"},
         {"report.pdf", [&](const QString& path) { printReport(report, path); }, "%%EOF\n"},
         {"report.html", [&](const QString& path) { report.saveTo(path); }, "</BODY></HTML>"},
         {"table.csv", [&](const QString& path) { report.saveCsvTo(path); }, "2232.96\r\n"},
+        {"Report.html", [&](const QString&) { report.openInBrowser(); }, "</BODY></HTML>"},
     };
-    TempFolder temp;
     for (const Output& output : outputs) {
         for (const long free : {0L, kPage}) {
             SCOPED_TRACE(std::string(output.name) + " with " + std::to_string(free) + " bytes free");
             const SmallDisk disk(temp.path("disk"));
-            if (!disk.mounted())
-                GTEST_SKIP() << "cannot mount a small file system here: " << disk.reason();
+            ASSERT_TRUE(disk.mounted()) << disk.reason();
             const std::string path = temp.path("disk/") + output.name;
             writeFile(path, "old");
             disk.fillLeaving(free);
