@@ -26,22 +26,21 @@ CurveFigures figuresOfCurve(const CurveTable& runningDepths, int row)
     double drawdown = 0.0;
     int losing = 0;
     int winning = 0;
+    // Without branches on the trade's outcome, which is a coin toss to the
+    // processor: a thousand curves take a fraction of their generation.
     for (int t = 1; t < runningDepths.entries(); ++t) {
         const double value = accountAt(runningDepths, row, t);
         // A loss always takes a whole 1; a win with a ratio of 0 leaves the value.
-        if (value < previous) {
-            winning = 0;
-            figures.losingRun = std::max(figures.losingRun, ++losing);
-        } else {
-            losing = 0;
-            figures.winningRun = std::max(figures.winningRun, ++winning);
-        }
+        const bool loss = value < previous;
+        losing = loss ? losing + 1 : 0;
+        winning = loss ? 0 : winning + 1;
+        figures.losingRun = std::max(figures.losingRun, losing);
+        figures.winningRun = std::max(figures.winningRun, winning);
         peak = std::max(peak, value);
         // Strictly deeper only: of equal falls the first, from the lower peak.
-        if (peak - value > drawdown) {
-            drawdown = peak - value;
-            drawdownPeak = peak;
-        }
+        const bool deeper = peak - value > drawdown;
+        drawdownPeak = deeper ? peak : drawdownPeak;
+        drawdown = deeper ? peak - value : drawdown;
         lowest = std::min(lowest, value);
         previous = value;
     }

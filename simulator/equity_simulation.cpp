@@ -80,7 +80,10 @@ bool EquitySimulation::newRnd()
     yMax_ = 100;
     const int lines = Number < 0 ? 0 : Number;
     M_ = CurveTable(lines + 1, xm_ + 1);
-    runningDepths_ = CurveTable(lines, xm_ + 1);
+    // Every entry is written below, so a table of the same size is kept
+    // rather than allocated and cleared anew.
+    if (runningDepths_.rows() != lines || runningDepths_.entries() != xm_ + 1)
+        runningDepths_ = CurveTable(lines, xm_ + 1);
     for (int c = 0; c < lines; ++c) {
         yTemp_ = 100.0;
         runningDepths_.at(c, 0) = yTemp_;
