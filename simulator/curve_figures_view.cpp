@@ -77,8 +77,13 @@ CurveFiguresView::CurveFiguresView(int width, QWidget* parent)
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setFixedWidth(width);
-    for (int c = 0; c < table_->columnCount(); ++c)
-        table_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(columns[c])));
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        const QString title = QString::fromStdString(columns[static_cast<std::size_t>(c)]);
+        // "(1 in 20)" on a line of its own leaves the columns room for the figures.
+        auto* header = new QTableWidgetItem(QString(title).replace(QStringLiteral(" ("), QStringLiteral("\n(")));
+        header->setData(Qt::AccessibleTextRole, title);
+        table_->setHorizontalHeaderItem(c, header);
+    }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->installEventFilter(this);
