@@ -1,7 +1,9 @@
 // One Generate plus one full redraw of the simulator panel's picture into an
 // offscreen image, for a range of lines quantities up to the accepted most;
+// a Generate alone and with the figures of its curves;
 // and the panel's build-up of the curves, from the press to the last frame.
 
+#include "simulator/curve_statistics.h"
 #include "simulator/equity_simulation.h"
 #include "simulator/my_panel.h"
 #include "simulator/panel_entries.h"
@@ -60,6 +62,17 @@ void GenerateOnly(benchmark::State& state)
     }
 }
 
+// What a Generate on the page computes: the curves and what they say.
+void GenerateWithStatistics(benchmark::State& state)
+{
+    EquitySimulation simulation(453, makeSystemRandomSource());
+    simulation.Number = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        simulation.newRnd();
+        benchmark::DoNotOptimize(computeCurveStatistics(simulation).averageFinal);
+    }
+}
+
 // Wall time from the press of the button until the curves stand complete,
 // on a shown panel with the real clock; the pace itself takes most of it.
 void BuildUpAfterPress(benchmark::State& state)
@@ -81,6 +94,7 @@ void BuildUpAfterPress(benchmark::State& state)
 
 BENCHMARK(GenerateAndRedraw)->Arg(1)->Arg(10)->Arg(100)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
 BENCHMARK(GenerateOnly)->Arg(1)->Arg(10)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
+BENCHMARK(GenerateWithStatistics)->Arg(1)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildUpAfterPress)->Arg(1)->Arg(MaxLinesQty)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

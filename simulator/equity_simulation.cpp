@@ -80,8 +80,13 @@ bool EquitySimulation::newRnd()
     yMax_ = 100;
     const int lines = Number < 0 ? 0 : Number;
     M_ = CurveTable(lines + 1, xm_ + 1);
+    // Every entry is written below, so a table of the same size is kept
+    // rather than allocated and cleared anew.
+    if (runningDepths_.rows() != lines || runningDepths_.entries() != xm_ + 1)
+        runningDepths_ = CurveTable(lines, xm_ + 1);
     for (int c = 0; c < lines; ++c) {
         yTemp_ = 100.0;
+        runningDepths_.at(c, 0) = yTemp_;
         for (int t = 0; t < xm_; ++t) {
             const double u = random_();
             if (u > prob) {
@@ -91,6 +96,7 @@ bool EquitySimulation::newRnd()
                 yTemp_ -= StepY;
                 M_.at(c, t) = yTemp_;
             }
+            runningDepths_.at(c, t + 1) = yTemp_;
             if (yTemp_ > static_cast<double>(yMax_)) {
                 yMax_ = truncateToInt(yTemp_);
                 MaxColor_ = Red;

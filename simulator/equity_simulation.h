@@ -69,6 +69,10 @@ public:
     bool newRnd();
 
     const CurveTable& M() const { return M_; }
+    // One row per curve, entry t the running depth after trade t and entry 0
+    // the start: what the extremes follow, where M holds a loss's depth
+    // before the loss.
+    const CurveTable& runningDepths() const { return runningDepths_; }
     // The curves the table holds, which differs from Number after a Generate
     // that stored a new quantity and was then stopped.
     int tableLines() const { return M_.rows() > 0 ? M_.rows() - 1 : 0; }
@@ -93,6 +97,7 @@ private:
     int xm_;
     RandomSource random_;
     CurveTable M_;
+    CurveTable runningDepths_;
     double yTemp_ = 100.0;
     int yMin_ = 100;
     int yMax_ = 100;

@@ -3,6 +3,7 @@
 #include "app/app_info.h"
 #include "app/fonts.h"
 #include "app/widgets/web_page_button.h"
+#include "simulator/curves_menu.h"
 #include "simulator/simulator_numbers.h"
 #include "simulator/simulator_picture.h"
 
@@ -70,8 +71,16 @@ void My::init()
     // The fields first, so that Tab comes to the button after them.
     addParam();
     addKey();
-    simulation_.newRnd();
+    generate();
     applyPageParams();
+    curvesMenu_ = new CurvesMenu(*this);
+}
+
+void My::generate()
+{
+    simulation_.newRnd();
+    statistics_ = computeCurveStatistics(simulation_);
+    Q_EMIT curvesGenerated();
 }
 
 void My::addKey()
@@ -174,7 +183,7 @@ bool My::action(QObject* target, const QString& argument)
         return false;
     pause = pause1;
     startBuildUp();  // timed from the press; one still running starts over
-    simulation_.newRnd();
+    generate();
     update();
     return true;
 }
@@ -231,7 +240,7 @@ void My::paintEvent(QPaintEvent*)
     }
     // Light colours are drawn anew for every redraw, but held while the
     // curves build up, so that they do not flicker.
-    if (!buildingUp || curveColours_.empty()) {
+    if ((!buildingUp && !holdColours_) || curveColours_.empty()) {
         curveColours_.clear();
         for (const Rgb& colour : curveColours(lines, simulation_.random()))
             curveColours_.push_back(toQColor(colour));
@@ -265,6 +274,14 @@ void My::paintEvent(QPaintEvent*)
         const std::int64_t untilNext = std::min<std::int64_t>(untilLast, BuildUpFrameMs - lastPaintMs_);
         buildUpTimer_.start(static_cast<int>(std::clamp<std::int64_t>(untilNext, 0, BuildUpFrameMs)));
     }
+}
+
+QImage My::picture()
+{
+    holdColours_ = true;
+    const QImage image = grab().toImage();
+    holdColours_ = false;
+    return image;
 }
 
 void My::refreshResultFields()

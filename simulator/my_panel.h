@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulator/curve_statistics.h"
 #include "simulator/equity_simulation.h"
 #include "simulator/panel_entries.h"
 #include "simulator/panel_layout.h"
@@ -17,6 +18,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace korvex {
+
+class CurvesMenu;
 
 // What the panel asks of the page that hosts it.
 struct PanelHost {
@@ -43,9 +46,18 @@ public:
     bool mouseDown(int x, int y, int clickCount);
 
     const EquitySimulation& simulation() const { return simulation_; }
+    // The figures of the curves the table holds, worked out at each generation.
+    const CurveStatistics& statistics() const { return statistics_; }
+    CurvesMenu* curvesMenu() const { return curvesMenu_; }
+    // The panel as it stands on the screen, light colours included.
+    QImage picture();
     const PanelGeometry& panelGeometry() const { return geometry_; }
     const SimulatorPageParams& pageParameters() const { return parameters_; }
     bool isBuildingUp() const { return pause != 1; }
+
+Q_SIGNALS:
+    // A generation replaced the curves and their statistics.
+    void curvesGenerated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,11 +71,13 @@ private:
     void applyPageParams();
     void refreshResultFields();
     void startBuildUp();
+    void generate();
     std::int64_t now() const;
 
     PanelHost host_;
     PanelGeometry geometry_;
     EquitySimulation simulation_;
+    CurveStatistics statistics_;
     SimulatorPageParams parameters_;
     QImage banner_;
 
@@ -76,6 +90,8 @@ private:
     bool buildUpStarted_ = false;
     std::int64_t lastPaintMs_ = 0;  // how long a frame takes to paint
     std::vector<QColor> curveColours_;
+    bool holdColours_ = false;
+    CurvesMenu* curvesMenu_ = nullptr;
 
     QWidget* Param = nullptr;
     QWidget* Key = nullptr;

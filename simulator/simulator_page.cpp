@@ -2,6 +2,7 @@
 
 #include "app/documents/host_document_file.h"
 #include "app/widgets/url_opener.h"
+#include "simulator/curve_figures_view.h"
 #include "simulator/my_panel.h"
 #include "simulator/page_text_view.h"
 
@@ -79,6 +80,15 @@ void SimulatorPage::clear()
     delete wbSimulator->takeWidget();
 }
 
+void SimulatorPage::addFigures(int width, QWidget* content)
+{
+    auto* figures = new CurveFiguresView(width, content);
+    figures->showStatistics(panel_->statistics());
+    My* panel = panel_;
+    connect(panel, &My::curvesGenerated, figures, [figures, panel] { figures->showStatistics(panel->statistics()); });
+    content->layout()->addWidget(figures);
+}
+
 void SimulatorPage::navigate(const QString& hostDocumentPath)
 {
     clear();
@@ -108,6 +118,8 @@ void SimulatorPage::navigate(const QString& hostDocumentPath)
         host.getImage = [folder](const QString& name) { return LoadPicture(folder.filePath(name)); };
         panel_ = new My(size, std::move(host), content);
         layout->addWidget(panel_, 0, Qt::AlignLeft);
+        layout->addSpacing(ParagraphGap);
+        addFigures(textWidth, content);
         layout->addSpacing(ParagraphGap);
     }
     const std::string after = document.hasPanel ? afterPanelLine(document.markupAfter) : document.markupAfter;

@@ -21,10 +21,11 @@ public:
     My* panel() const { return panel_; }
     // The last status text of the panel; nothing on the page shows it.
     const QString& statusText() const { return statusText_; }
-    // Replaces the default browser that shows the panel's web page (for tests).
 
 private:
     void clear();
+    // What the panel's curves say, under the panel.
+    void addFigures(int width, QWidget* content);
 
     QScrollArea* wbSimulator = nullptr;
     My* panel_ = nullptr;

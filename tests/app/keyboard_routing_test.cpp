@@ -91,7 +91,7 @@ TEST_F(KeyboardRouting, TabWalksEveryPageFromTheTabsToTheAddressAndBack)
         {"cbo_MoneyManagementModel", "cbo_Instrument", "lbl_edt_Price", "lbl_edt_Stop", "lbl_edt_Leverage",
          "lbl_edt_TotalFunds", "lbl_edt_Risk", "btn_Close", "btn_Reset", "btn_Calculate", "mem_Result",
          "redt_Help"},
-        {"tfStepY", "tfProb", "tfNumber", "tf4", "tf5", "btext"},
+        {"tfStepY", "tfProb", "tfNumber", "tf4", "tf5", "btext", "curveFiguresTable"},
         {"STARTING_AMOUNT", "YEARS", "ADDITIONAL_CONTRIBUTIONS", "RATE_OF_RETURN", "btn_ProjectionsCalculate",
          "btn_ViewReport"},
         {"Image1", "Label10", "ScrollBox1", "Label11"},
