@@ -180,15 +180,7 @@ void ReportWindow::saveThroughDialog(const QString& title, const QString& suffix
 {
     const QString name
         = DatedFileName(QStringLiteral("Profit projection"), clock_().date(), QLatin1Char('.') + suffix);
-    QFileDialog dialog(this, title, saves_.pathFor(name), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString path = dialog.selectedFiles().constFirst();
-    (this->*save)(path);
-    // Only a folder that took the file is worth offering again.
-    saves_.remember(path);
+    saves_.saveThroughDialog(this, title, name, filter, [this, save](const QString& path) { (this->*save)(path); });
 }
 
 void ReportWindow::saveAsHtml()

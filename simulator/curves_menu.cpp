@@ -1,20 +1,20 @@
 #include "simulator/curves_menu.h"
 
-#include "app/widgets/message_box.h"
+#include "app/files/saved_file.h"
 #include "simulator/curves_csv.h"
 #include "simulator/figures_text.h"
 #include "simulator/my_panel.h"
-#include "simulator/saved_file.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+
+#include <stdexcept>
 
 namespace korvex {
 
@@ -72,47 +72,36 @@ void CurvesMenu::copyFigures()
     QGuiApplication::clipboard()->setText(QString::fromStdString(figuresAsText(panel_.statistics())));
 }
 
-bool CurvesMenu::saveCurvesTo(const QString& path)
+void CurvesMenu::saveCurvesTo(const QString& path) const
 {
-    return saveUserFile(path, QByteArray::fromStdString(curvesCsv(panel_.simulation().runningDepths())));
+    SaveFile(path, QByteArray::fromStdString(curvesCsv(panel_.simulation().runningDepths())));
 }
 
-bool CurvesMenu::savePictureTo(const QString& path)
+void CurvesMenu::savePictureTo(const QString& path) const
 {
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !panel_.picture().save(&buffer, "PNG")) {
-        showMessageBox({QStringLiteral("Error"), tr("The picture could not be encoded as PNG."), QMessageBox::Critical});
-        return false;
-    }
-    return saveUserFile(path, png);
+    if (!buffer.open(QIODevice::WriteOnly) || !panel_.picture().save(&buffer, "PNG"))
+        throw std::runtime_error("The picture could not be encoded as PNG.");
+    SaveFile(path, png);
 }
 
-QString CurvesMenu::askSavePath(const QString& title, const QString& suffix, const QString& filter)
+void CurvesMenu::saveThroughDialog(const QString& title, const QString& suffix, const QString& filter,
+    void (CurvesMenu::*save)(const QString&) const)
 {
     const QString name = DatedFileName(QStringLiteral("Simulation"), today_(), QLatin1Char('.') + suffix);
-    QFileDialog dialog(&panel_, title, saves_.pathFor(name), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString path = dialog.selectedFiles().constFirst();
-    saves_.remember(path);
-    return path;
+    saves_.saveThroughDialog(&panel_, title, name, filter, [this, save](const QString& path) { (this->*save)(path); });
 }
 
 void CurvesMenu::saveCurvesAsCsv()
 {
-    const QString path = askSavePath(tr("Save Curves as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"));
-    if (!path.isEmpty())
-        saveCurvesTo(path);
+    saveThroughDialog(tr("Save Curves as CSV"), QStringLiteral("csv"), tr("CSV files (*.csv)"), &CurvesMenu::saveCurvesTo);
 }
 
 void CurvesMenu::savePictureAsPng()
 {
-    const QString path = askSavePath(tr("Save Picture as PNG"), QStringLiteral("png"), tr("PNG pictures (*.png)"));
-    if (!path.isEmpty())
-        savePictureTo(path);
+    saveThroughDialog(
+        tr("Save Picture as PNG"), QStringLiteral("png"), tr("PNG pictures (*.png)"), &CurvesMenu::savePictureTo);
 }
 
 }  // namespace korvex

@@ -28,9 +28,10 @@ public:
     void saveCurvesAsCsv();
     void savePictureAsPng();
     void copyFigures();
-    // False, after the "Error" box, when the file could not be written.
-    bool saveCurvesTo(const QString& path);
-    bool savePictureTo(const QString& path);
+    // Throw "Cannot create file ..." when the file could not be written,
+    // leaving the old file, or none, in its place.
+    void saveCurvesTo(const QString& path) const;
+    void savePictureTo(const QString& path) const;
 
     // The date in the names the save dialogs suggest.
     void setToday(std::function<QDate()> today) { today_ = std::move(today); }
@@ -40,8 +41,9 @@ protected:
 
 private:
     QAction* addCommand(const char* name, const QString& text, void (CurvesMenu::*run)());
-    // The path the user chose, or nothing when cancelled.
-    QString askSavePath(const QString& title, const QString& suffix, const QString& filter);
+    // Saves where the user chooses, unless cancelled.
+    void saveThroughDialog(const QString& title, const QString& suffix, const QString& filter,
+        void (CurvesMenu::*save)(const QString&) const);
 
     My& panel_;
     QMenu* menu_;

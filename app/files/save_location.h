@@ -3,6 +3,10 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 namespace korvex {
 
 // Where a save dialog starts: the folder the user last saved into during
@@ -13,6 +17,12 @@ public:
     QString pathFor(const QString& fileName) const;
     // The folder of a path the user chose.
     void remember(const QString& path);
+
+    // Asks where to save a file suggested as fileName (its suffix is added to
+    // a name typed without one) and writes it with `write`, which throws on
+    // failure; only a folder that took the file is offered again.
+    void saveThroughDialog(QWidget* parent, const QString& title, const QString& fileName, const QString& filter,
+        const std::function<void(const QString&)>& write);
 
 private:
     QString folder_;
