@@ -39,6 +39,10 @@ QStringList repeatedMnemonics(const QWidget& window)
     QStringList repeats;
     for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
         findRepeats(window.windowTitle(), bar->actions(), repeats);
+    // Context menus, which hang in no menu bar.
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        if (menu->menuAction()->associatedObjects().isEmpty())
+            findRepeats(menu->objectName(), menu->actions(), repeats);
     return repeats;
 }
 
