@@ -23,6 +23,9 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
 {
     setObjectName(QStringLiteral("documentText"));
     setDocument(new DocumentWithoutResources(this));
+    // A null page size holds the layout back until the view is shown: the
+    // resize that comes with it lays the text out once, at its width.
+    document()->setPageSize(QSizeF(0, 0));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setOpenLinks(false);
@@ -38,8 +41,14 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     document()->setDefaultFont(font);
     document()->setDocumentMargin(0);
     setHtml(markup);
-    document()->setTextWidth(width);
-    setFixedSize(width, static_cast<int>(std::ceil(document()->size().height())));
+    setFixedWidth(width);
+}
+
+// Before the first paint: the layout request this posts comes before it.
+void PageTextView::showEvent(QShowEvent* event)
+{
+    QTextBrowser::showEvent(event);
+    setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
 }
 
 }  // namespace korvex

@@ -12,6 +12,10 @@ class PageTextView : public QTextBrowser {
     Q_OBJECT
 public:
     PageTextView(const QString& markup, int width, QWidget* parent);
+
+protected:
+    // As tall as its content once it is laid out, which is when it is first shown.
+    void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace korvex
