@@ -20,11 +20,12 @@ protected:
 
 PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     : QTextBrowser(parent)
+    , markup_(markup)
 {
     setObjectName(QStringLiteral("documentText"));
     setDocument(new DocumentWithoutResources(this));
-    // A null page size holds the layout back until the view is shown: the
-    // resize that comes with it lays the text out once, at its width.
+    // A null page size holds the layout back until the view is shown, when
+    // the markup is read, at the width the resize before the show gave it.
     document()->setPageSize(QSizeF(0, 0));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
@@ -40,7 +41,6 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     font.setPointSize(12);
     document()->setDefaultFont(font);
     document()->setDocumentMargin(0);
-    setHtml(markup);
     setFixedWidth(width);
 }
 
@@ -48,6 +48,10 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
 void PageTextView::showEvent(QShowEvent* event)
 {
     QTextBrowser::showEvent(event);
+    if (markup_) {
+        setHtml(*markup_);
+        markup_.reset();
+    }
     setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
 }
 

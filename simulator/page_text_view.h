@@ -2,6 +2,8 @@
 
 #include <QTextBrowser>
 
+#include <optional>
+
 namespace korvex {
 
 // The text of a host document, laid out at a fixed width and as tall as its
@@ -14,8 +16,11 @@ public:
     PageTextView(const QString& markup, int width, QWidget* parent);
 
 protected:
-    // As tall as its content once it is laid out, which is when it is first shown.
+    // Reads and lays out the markup when first shown, and takes its height.
     void showEvent(QShowEvent* event) override;
+
+private:
+    std::optional<QString> markup_;  // until it is read
 };
 
 }  // namespace korvex
