@@ -101,7 +101,6 @@ void AboutPage::build()
     paintWhite(Shape1);
 
     Image1 = new LinkLabel(QStringLiteral("Image1"), QString(), this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/product_box.jpg")));
     Image1->setGeometry(8, 65, 296, 425);
     Image1->setAccessibleName(QStringLiteral("The Disciplined Trader at ")
                               + QString::fromUtf8(SiteAddressShown));
@@ -122,6 +121,15 @@ void AboutPage::build()
 
     for (LinkLabel* link : {Image1, Label10, Label11})
         connect(link, &LinkLabel::clicked, this, &AboutPage::urlClicked);
+}
+
+// The picture is decoded when the page is first shown, before it is painted:
+// at start-up nothing shows it.
+void AboutPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (Image1 && Image1->pixmap().isNull())
+        Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/product_box.jpg")));
 }
 
 void AboutPage::buildScrollBox()

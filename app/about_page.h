@@ -23,6 +23,9 @@ Q_SIGNALS:
     // The picture or one of the two address labels was clicked.
     void urlClicked();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildScrollBox();
 

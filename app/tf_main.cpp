@@ -23,7 +23,6 @@
 #include <QTextEdit>
 
 #include <exception>
-#include <memory>
 #include <stdexcept>
 
 namespace korvex {
@@ -31,8 +30,6 @@ namespace korvex {
 namespace {
 // Ours is 16 KB; one sixty times as long is not ours.
 constexpr std::size_t kLargestHelpDocument = 1024 * 1024;
-const QString PositionSizingCaption = QStringLiteral("Position Sizing");
-constexpr int PositionSizingIndex = 1;
 }  // namespace
 
 TfMain::TfMain(QWidget* parent)
@@ -56,11 +53,12 @@ void TfMain::buildControls()
     pgctrl_ZADuraulator->setObjectName(QStringLiteral("pgctrl_ZADuraulator"));
     pgctrl_ZADuraulator->setGeometry(8, 8, 718, 593);
     ts_TradePlanner = new TradePlannerPage(pgctrl_ZADuraulator);
+    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator, PositionSizingPage::Build::Later);
     ts_Simulator = new SimulatorPage(pgctrl_ZADuraulator);
     ts_SavingsCalculator = new ProfitProjectionsPage(pgctrl_ZADuraulator);
     ts_About = new AboutPage(pgctrl_ZADuraulator);
     pgctrl_ZADuraulator->addTab(ts_TradePlanner, QStringLiteral("Trade Planner"));
-    pgctrl_ZADuraulator->addTab(new QWidget, PositionSizingCaption);  // until buildPositionSizingPage
+    pgctrl_ZADuraulator->addTab(ts_PositionSizing, QStringLiteral("Position Sizing"));
     pgctrl_ZADuraulator->addTab(ts_Simulator, QStringLiteral("Simulator"));
     pgctrl_ZADuraulator->addTab(ts_SavingsCalculator, QStringLiteral("Profit Projections"));
     pgctrl_ZADuraulator->addTab(ts_About, QString::fromUtf8(SiteAddressShown));
@@ -79,16 +77,6 @@ void TfMain::buildControls()
 
     connect(lbl_Url3, &LinkLabel::clicked, this, &TfMain::lbl_UrlClick);
     connect(ts_About, &AboutPage::urlClicked, this, &TfMain::lbl_UrlClick);
-}
-
-// In place of the empty page that holds its tab from the start: the page is
-// hidden and its tab unchanged, so nothing on the screen moves.
-void TfMain::buildPositionSizingPage()
-{
-    const std::unique_ptr<QWidget> placeholder(pgctrl_ZADuraulator->widget(PositionSizingIndex));
-    ts_PositionSizing = new PositionSizingPage(pgctrl_ZADuraulator);
-    pgctrl_ZADuraulator->removeTab(PositionSizingIndex);
-    pgctrl_ZADuraulator->insertTab(PositionSizingIndex, ts_PositionSizing, PositionSizingCaption);
     connect(ts_PositionSizing, &PositionSizingPage::closeRequested, this, &TfMain::btn_CloseClick);
 }
 
@@ -100,7 +88,7 @@ void TfMain::FormCreate()
 {
     startUpSteps_ = {
         [this] { pgctrl_ZADuraulator->setCurrentIndex(0); },
-        [this] { buildPositionSizingPage(); },
+        [this] { ts_PositionSizing->build(); },
         [this] { ts_PositionSizing->setDisabledColor(DisabledColor()); },
         [this] { ts_PositionSizing->clearResult(); },
         [this] { ts_PositionSizing->DisablePositionInputs(); },

@@ -39,7 +39,6 @@ protected:
 
 private:
     void buildControls();
-    void buildPositionSizingPage();
     void FormCreate();
     void btn_CloseClick();
     void lbl_UrlClick();

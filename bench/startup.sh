@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Start-up against a bare Qt window of the same size: launch to window mapped
-# (the X server's MapNotify), and resident memory at that moment.
+# (the X server's MapNotify), resident memory at that moment, and the CPU
+# time of the whole start-up, every page built (half a second later).
 #   bench/startup.sh [N]   N rounds each, interleaved, after one warm-up each
 # BUILD_DIR=<folder> builds elsewhere than build/; CALCULATOR=<program> times
 # another build of the calculator instead.
 # Runs unattended: installs what it needs, builds what is missing, starts its
-# own Xvfb. Prints both medians, the spread, the ratio and the load.
+# own Xvfb. Prints both medians, the spread, the ratios and the load.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-20}
@@ -53,11 +54,16 @@ read -r bare_kb _ _ < <(stats bare 3)
 read -r calc_kb _ _ < <(stats calculator 3)
 read -r bare_settled _ _ < <(stats bare 4)
 read -r calc_settled _ _ < <(stats calculator 4)
+read -r bare_cpu bare_cpu_lo bare_cpu_hi < <(stats bare 5)
+read -r calc_cpu calc_cpu_lo calc_cpu_hi < <(stats calculator 5)
 echo "rounds: $rounds each, interleaved; load: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf 'bare window:  median %7.2f ms  (%.2f .. %.2f)  VmRSS %6d kB, %6d kB 0.5 s later\n' \
   "$bare_ms" "$bare_lo" "$bare_hi" "$bare_kb" "$bare_settled"
 printf 'calculator:   median %7.2f ms  (%.2f .. %.2f)  VmRSS %6d kB, %6d kB 0.5 s later\n' \
   "$calc_ms" "$calc_lo" "$calc_hi" "$calc_kb" "$calc_settled"
+printf 'CPU, all built: bare window median %.2f ms (%.2f .. %.2f), calculator median %.2f ms (%.2f .. %.2f)\n' \
+  "$bare_cpu" "$bare_cpu_lo" "$bare_cpu_hi" "$calc_cpu" "$calc_cpu_lo" "$calc_cpu_hi"
 awk -v c="$calc_ms" -v b="$bare_ms" -v ck="$calc_kb" -v bk="$bare_kb" -v cs="$calc_settled" -v bs="$bare_settled" \
-  'BEGIN { printf "ratio:        %.2f   memory above the bare window: %+.1f MB when mapped, %+.1f MB 0.5 s later\n",
-           c / b, (ck - bk) / 1024, (cs - bs) / 1024 }'
+  -v cc="$calc_cpu" -v bc="$bare_cpu" \
+  'BEGIN { printf "ratio:        %.2f mapped, %.2f CPU   memory above the bare window: %+.1f MB when mapped, %+.1f MB 0.5 s later\n",
+           c / b, cc / bc, (ck - bk) / 1024, (cs - bs) / 1024 }'

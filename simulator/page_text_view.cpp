@@ -20,9 +20,13 @@ protected:
 
 PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     : QTextBrowser(parent)
+    , markup_(markup)
 {
     setObjectName(QStringLiteral("documentText"));
     setDocument(new DocumentWithoutResources(this));
+    // A null page size holds the layout back until the view is shown, when
+    // the markup is read, at the width the resize before the show gave it.
+    document()->setPageSize(QSizeF(0, 0));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);
     setOpenLinks(false);
@@ -37,9 +41,18 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     font.setPointSize(12);
     document()->setDefaultFont(font);
     document()->setDocumentMargin(0);
-    setHtml(markup);
-    document()->setTextWidth(width);
-    setFixedSize(width, static_cast<int>(std::ceil(document()->size().height())));
+    setFixedWidth(width);
+}
+
+// Before the first paint: the layout request this posts comes before it.
+void PageTextView::showEvent(QShowEvent* event)
+{
+    QTextBrowser::showEvent(event);
+    if (markup_) {
+        setHtml(*markup_);
+        markup_.reset();
+    }
+    setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
 }
 
 }  // namespace korvex

@@ -2,6 +2,8 @@
 
 #include <QTextBrowser>
 
+#include <optional>
+
 namespace korvex {
 
 // The text of a host document, laid out at a fixed width and as tall as its
@@ -12,6 +14,13 @@ class PageTextView : public QTextBrowser {
     Q_OBJECT
 public:
     PageTextView(const QString& markup, int width, QWidget* parent);
+
+protected:
+    // Reads and lays out the markup when first shown, and takes its height.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::optional<QString> markup_;  // until it is read
 };
 
 }  // namespace korvex

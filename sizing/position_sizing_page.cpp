@@ -110,10 +110,16 @@ std::string textOf(const LabelledEdit* edit) { return edit->text().toStdString()
 
 }  // namespace
 
-PositionSizingPage::PositionSizingPage(QWidget* parent)
+PositionSizingPage::PositionSizingPage(QWidget* parent, Build when)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ts_PositionSizing"));
+    if (when == Build::Now)
+        build();
+}
+
+void PositionSizingPage::build()
+{
     buildControls();
     chainTabOrder();
 }

@@ -21,7 +21,12 @@ class LabelledEdit;
 class PositionSizingPage : public QWidget {
     Q_OBJECT
 public:
-    explicit PositionSizingPage(QWidget* parent);
+    enum class Build { Now, Later };
+    // Later: an empty page until build(), so that the window can give it its
+    // tab at once and fill it once the first page is on the screen.
+    explicit PositionSizingPage(QWidget* parent, Build when = Build::Now);
+
+    void build();
 
     void setDisabledColor(const QColor& colour);
     void clearResult();

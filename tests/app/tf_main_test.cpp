@@ -2,6 +2,7 @@
 #include "app/widgets/labelled_edit.h"
 #include "app/tf_main.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/paint_watch.h"
 #include "tests/app/started_window.h"
 
 #include <QLabel>
@@ -126,6 +127,17 @@ TEST(LabelledEdit, SelectsItsTextWhenFocusedFromTheKeyboardOrTheProgram)
 
 namespace korvex {
 namespace {
+
+// The pages built after the first paint leave the page on the screen alone:
+// painting it again would double the drawing of the start-up.
+TEST(TfMain, LaterStartUpStepsDoNotRepaintTheFirstPage)
+{
+    TfMain window;
+    const PaintWatch notes(window.findChild<QLabel*>("Label26"));
+    ASSERT_TRUE(startUp(window));
+    QTest::qWait(50);  // whatever the later steps asked for is painted by now
+    EXPECT_EQ(notes.paints, 1);
+}
 
 // Controls are found by name, so no two may share one.
 TEST(TfMain, EveryControlNameIsUnique)

@@ -6,6 +6,7 @@
 #include "app/widgets/url_opener.h"
 #include "simulator/simulator_page.h"
 #include "tests/app/message_box_recorder.h"
+#include "tests/app/paint_watch.h"
 #include "tests/app/started_window.h"
 
 #include <QApplication>
@@ -14,11 +15,14 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace korvex {
 namespace {
@@ -101,6 +105,31 @@ TEST(SimulatorAtStartUp, ShowsThePanelOfTheHostDocumentWrittenToTheWorkFolder)
     EXPECT_EQ(page->panel()->size(), QSize(653, 408));
     EXPECT_EQ(page->panel()->pageParameters().background, (Rgb{255, 255, 255}));
     EXPECT_EQ(page->panel()->simulation().tableLines(), 1);
+}
+
+// The text is laid out only when the page is first shown; by its first paint
+// it is as tall as its content and the page scrolls to all of it.
+TEST(SimulatorAtStartUp, FirstPaintShowsAllOfTheText)
+{
+    MessageBoxRecorder boxes;
+    TfMain window;
+    ASSERT_TRUE(startUp(window));
+    auto* text = window.findChild<PageTextView*>();
+    auto* area = window.findChild<QScrollArea*>("wbSimulator");
+    ASSERT_NE(text, nullptr);
+    int height = -1;
+    int scrollRange = -1;
+    const PaintWatch firstPaint(text->viewport(), [&] {
+        if (height < 0) {
+            height = text->height();
+            scrollRange = area->widget()->height() - area->viewport()->height();
+            EXPECT_EQ(area->verticalScrollBar()->maximum(), scrollRange);
+        }
+    });
+    window.findChild<QTabWidget*>("pgctrl_ZADuraulator")->setCurrentIndex(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return height >= 0; }, 2000));
+    EXPECT_EQ(height, static_cast<int>(std::ceil(text->document()->size().height())));
+    EXPECT_GT(scrollRange, height / 2);
 }
 
 TEST_F(PageTest, ShowsThePanelOnTopAndTheTextBelowItToScrollTo)
