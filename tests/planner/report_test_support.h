@@ -2,7 +2,9 @@
 // Helpers for the printing tests: answering the report dialogs as a user
 // would, and reading back the words of a PDF with their positions.
 
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QObject>
 #include <QProcess>
 #include <QSizeF>
@@ -10,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
@@ -52,6 +56,22 @@ private:
     QTimer timer_;
     bool seen_ = false;
 };
+
+// Triggers the action and answers the save dialog of that title with the
+// file, after noting the file it suggested, which it gives back.
+inline QString answerSaveDialog(QAction& action, const QString& title, const QString& file)
+{
+    QString suggested;
+    const WhenShown dialog(title, [&](QWidget& shown) {
+        auto& files = static_cast<QFileDialog&>(shown);
+        suggested = files.selectedFiles().value(0);
+        files.selectFile(file);
+        static_cast<QDialog&>(files).accept();
+    });
+    action.trigger();
+    EXPECT_TRUE(dialog.seen()) << title.toStdString();
+    return suggested;
+}
 
 struct PdfWord {
     QString text;

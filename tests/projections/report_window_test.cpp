@@ -157,16 +157,7 @@ std::vector<QStringList> shownTable(QTextFrame* frame)
 // Answers the save dialog with a file in the folder, after noting what it suggested.
 QString saveThroughDialog(ReportWindow& window, const char* action, const QString& title, const QString& file)
 {
-    QString suggested;
-    const WhenShown dialog(title, [&](QWidget& shown) {
-        auto& files = static_cast<QFileDialog&>(shown);
-        suggested = files.selectedFiles().value(0);
-        files.selectFile(file);
-        static_cast<QDialog&>(files).accept();
-    });
-    window.findChild<QAction*>(action)->trigger();
-    EXPECT_TRUE(dialog.seen()) << title.toStdString();
-    return suggested;
+    return answerSaveDialog(*window.findChild<QAction*>(action), title, file);
 }
 
 TEST_F(ProjectionsReport, SavesTheMonthTableAsCsvThatReadsBackAsTheShownTable)

@@ -105,16 +105,7 @@ protected:
     // Answers the save dialog with a file, after noting what it suggested.
     QString saveThroughDialog(const char* name, const QString& title, const QString& file)
     {
-        QString suggested;
-        const WhenShown dialog(title, [&](QWidget& shown) {
-            auto& files = static_cast<QFileDialog&>(shown);
-            suggested = files.selectedFiles().value(0);
-            files.selectFile(file);
-            static_cast<QDialog&>(files).accept();
-        });
-        action(name)->trigger();
-        EXPECT_TRUE(dialog.seen()) << title.toStdString();
-        return suggested;
+        return answerSaveDialog(*action(name), title, file);
     }
     QByteArray read(const QString& path) const
     {

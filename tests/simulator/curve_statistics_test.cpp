@@ -31,16 +31,6 @@ RandomSequence scripted(int trades, std::vector<std::vector<int>> curves)
     });
 }
 
-EquitySimulation generated(const RandomSequence& draws, double stepY, double prob, int lines, int trades)
-{
-    EquitySimulation simulation(trades, draws.source());
-    simulation.StepY = stepY;
-    simulation.prob = prob;
-    simulation.Number = lines;
-    simulation.newRnd();
-    return simulation;
-}
-
 void expectEvery(const FigureSpread& spread, double value, const char* name)
 {
     for (const double shown : {spread.worst, spread.bad, spread.median, spread.good, spread.best})
@@ -66,7 +56,7 @@ TEST(CurveStatistics, OneCurveShowsItsOwnFiguresInEveryColumn)
         {"ratio 0", RandomSequence::constant(Win), 0.0, 453, {100.0, 0.0, 0.0, 0, 453, 100.0}},
     };
     for (const auto& c : cases) {
-        const EquitySimulation simulation = generated(c.draws, c.stepY, 0.5, 1, c.trades);
+        const EquitySimulation simulation = simulationOf(c.draws, c.stepY, 0.5, 1, c.trades);
         const CurveStatistics statistics = computeCurveStatistics(simulation);
         ASSERT_EQ(statistics.curves, 1) << c.name;
         expectEvery(statistics.finalAccount, c.figures.finalAccount, c.name);
@@ -83,7 +73,7 @@ TEST(CurveStatistics, CountsTouchTheirBoundsAndTheAverageStandsBesideTheExpectat
 {
     // To exactly 0; to exactly 50 and back to 100; up to 149 and down to 98.
     const RandomSequence draws = scripted(100, {{100}, {50, 50}, {0, 49, 51}});
-    const CurveStatistics statistics = computeCurveStatistics(generated(draws, 1.0, 0.5, 3, 100));
+    const CurveStatistics statistics = computeCurveStatistics(simulationOf(draws, 1.0, 0.5, 3, 100));
     EXPECT_EQ(statistics.endedBelowStart, 2);
     EXPECT_EQ(statistics.lostHalf, 2);
     EXPECT_EQ(statistics.ruined, 1);
@@ -94,7 +84,7 @@ TEST(CurveStatistics, CountsTouchTheirBoundsAndTheAverageStandsBesideTheExpectat
     EXPECT_DOUBLE_EQ(statistics.finalAccount.median, 98.0);
     EXPECT_DOUBLE_EQ(statistics.drawdownPercent.worst, 100.0);
     EXPECT_DOUBLE_EQ(statistics.drawdownPercent.best, 51.0 / 149.0 * 100.0);
-    EXPECT_EQ(computeCurveStatistics(generated(draws, 2.0, 0.6, 1, 453)).expectedFinal, 100.0 + 453 * (1.2 - 0.4));
+    EXPECT_EQ(computeCurveStatistics(simulationOf(draws, 2.0, 0.6, 1, 453)).expectedFinal, 100.0 + 453 * (1.2 - 0.4));
 }
 
 std::vector<double> oneTo(int n)
@@ -156,7 +146,7 @@ TEST(FiguresText, UsesTheWindowsSeparatorsAndShowsNoSignOnZero)
 TEST(CurvesCsv, OneRowPerTradeFromTheStartWithTheShortestPlainNumbers)
 {
     const RandomSequence draws = scripted(453, {{0, 453}, {453}});
-    const std::string csv = curvesCsv(generated(draws, 0.5, 0.5, 2, 453).runningDepths());
+    const std::string csv = curvesCsv(simulationOf(draws, 0.5, 0.5, 2, 453).runningDepths());
     const std::string head = "Trade,Curve 1,Curve 2\r\n0,100,100\r\n";
     const std::string tail = "\r\n452,326,-352\r\n453,326.5,-353\r\n";
     EXPECT_EQ(csv.substr(0, head.size()), head);

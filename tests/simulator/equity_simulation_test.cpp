@@ -13,14 +13,9 @@ namespace {
 constexpr int Trades = 453;
 constexpr Rgb Red{255, 0, 0};
 
-EquitySimulation simulation(RandomSequence random, double stepY, double prob, int lines = 1, int trades = Trades)
+EquitySimulation simulation(const RandomSequence& random, double stepY, double prob, int lines = 1, int trades = Trades)
 {
-    EquitySimulation sim(trades, random.source());
-    sim.StepY = stepY;
-    sim.prob = prob;
-    sim.Number = lines;
-    sim.newRnd();
-    return sim;
+    return simulationOf(random, stepY, prob, lines, trades);
 }
 
 TEST(EquitySimulation, WinsRecordTheDepthAfterAndLossesTheDepthBefore)

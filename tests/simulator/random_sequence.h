@@ -40,4 +40,15 @@ struct RandomSequence {
     std::shared_ptr<State> state;
 };
 
+// A simulation of `lines` curves of `trades` trades drawn from the sequence.
+inline EquitySimulation simulationOf(const RandomSequence& draws, double stepY, double prob, int lines, int trades)
+{
+    EquitySimulation simulation(trades, draws.source());
+    simulation.StepY = stepY;
+    simulation.prob = prob;
+    simulation.Number = lines;
+    simulation.newRnd();
+    return simulation;
+}
+
 }  // namespace korvex
