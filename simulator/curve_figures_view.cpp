@@ -64,8 +64,8 @@ CurveFiguresView::CurveFiguresView(int width, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    addLine(QStringLiteral("<b><i>%1</i></b>").arg(QString::fromLatin1(FiguresHeading)));
-    addLine(QString::fromLatin1(FiguresExplanation).toHtmlEscaped());
+    headings_.emplace_back(addLine(), QStringLiteral("<b><i>%1</i></b>").arg(QString::fromLatin1(FiguresHeading)));
+    headings_.emplace_back(addLine(), QString::fromLatin1(FiguresExplanation).toHtmlEscaped());
 
     const auto& columns = figureColumnTitles();
     table_ = new QTableWidget(Rows, static_cast<int>(columns.size()), this);
@@ -90,13 +90,16 @@ CurveFiguresView::CurveFiguresView(int width, QWidget* parent)
     layout->addWidget(table_);
 
     for (int line = 0; line < 4; ++line)
-        countLines_.push_back(addLine(QString()));
+        countLines_.push_back(addLine());
     setFixedWidth(width);
+    // Nothing of it is measured while the page is hidden (see showEvent).
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        part->hide();
 }
 
-QLabel* CurveFiguresView::addLine(const QString& html)
+QLabel* CurveFiguresView::addLine()
 {
-    auto* label = new QLabel(pageHtml(html), this);
+    auto* label = new QLabel(this);
     label->setTextFormat(Qt::RichText);
     // Sized as the page's text, whose size 2 it takes.
     QFont base(QStringLiteral("Times New Roman"));
@@ -109,6 +112,29 @@ QLabel* CurveFiguresView::addLine(const QString& html)
 }
 
 void CurveFiguresView::showStatistics(const CurveStatistics& statistics)
+{
+    text_ = QString::fromStdString(figuresAsText(statistics));
+    if (isVisible())
+        fill(statistics);
+    else
+        unshown_ = statistics;
+}
+
+void CurveFiguresView::showEvent(QShowEvent* event)
+{
+    for (const auto& [label, html] : headings_)
+        label->setText(pageHtml(html));
+    headings_.clear();
+    if (unshown_) {
+        fill(*unshown_);
+        unshown_.reset();
+    }
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        part->show();
+    QWidget::showEvent(event);
+}
+
+void CurveFiguresView::fill(const CurveStatistics& statistics)
 {
     const std::vector<FigureRow> rows = figureRows(statistics);
     for (int r = 0; r < Rows; ++r) {
@@ -123,7 +149,6 @@ void CurveFiguresView::showStatistics(const CurveStatistics& statistics)
     const std::vector<std::string> lines = figureCountLines(statistics);
     for (std::size_t i = 0; i < countLines_.size(); ++i)
         countLines_[i]->setText(pageHtml(fromText(lines[i])));
-    text_ = QString::fromStdString(figuresAsText(statistics));
     fitTable();
 }
 

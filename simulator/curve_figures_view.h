@@ -4,6 +4,10 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 class QLabel;
 class QTableWidget;
 
@@ -24,14 +28,20 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Fills in and shows what came while the page was hidden: the table, the
+    // lines and their fonts are measured only when someone can see them.
+    void showEvent(QShowEvent* event) override;
 
 private:
-    QLabel* addLine(const QString& html);
+    QLabel* addLine();
+    void fill(const CurveStatistics& statistics);
     void fitTable();
 
     QTableWidget* table_ = nullptr;
     std::vector<QLabel*> countLines_;
+    std::vector<std::pair<QLabel*, QString>> headings_;  // their texts, until first shown
     QString text_;
+    std::optional<CurveStatistics> unshown_;
 };
 
 }  // namespace korvex

@@ -127,7 +127,8 @@ TEST(SimulatorAtStartUp, FirstPaintShowsAllOfTheText)
         }
     });
     window.findChild<QTabWidget*>("pgctrl_ZADuraulator")->setCurrentIndex(2);
-    // The figures under the panel may push the text below the fold.
+    // The figures under the panel push the text below the fold.
+    QCoreApplication::processEvents();
     area->ensureWidgetVisible(text);
     ASSERT_TRUE(QTest::qWaitFor([&] { return height >= 0; }, 2000));
     EXPECT_EQ(height, static_cast<int>(std::ceil(text->document()->size().height())));
