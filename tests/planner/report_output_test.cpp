@@ -92,7 +92,8 @@ TEST_F(RvProjectTest, AnythingButARegularFileIsNoProjectAndIsNeverWaitedOn)
     for (const auto& planted : kPlanted) {
         SCOPED_TRACE(planted.name);
         const QString file = path(planted.name);
-        plant(planted.kind, file.toStdString(), embeddedTemplate().toStdString());
+        if (!plant(planted.kind, file.toStdString(), embeddedTemplate().toStdString()))
+            GTEST_SKIP() << kNoLinks;
         project.setProjectFile(file);
         const HangGuard guard(std::string("opening ") + planted.name);
         EXPECT_EQ(errorOf([&] { project.Open(); }),
