@@ -356,7 +356,8 @@ TEST_F(RvProjectTest, CancelProducesNothingAndAnUnwritableFileIsAnError)
     }
     EXPECT_FALSE(QFileInfo::exists(file));
     const QString unwritable = path("no-such-folder/plan.pdf");
-    EXPECT_EQ(errorOf([&] { printToFile(page, unwritable); }), "Cannot create file \"" + unwritable.toStdString() + "\". No such file or directory");
+    EXPECT_EQ(errorOf([&] { printToFile(page, unwritable); }),
+              cannotCreateText(unwritable.toStdString(), "No such file or directory", 3 /* path not found */));
 }
 
 TEST_F(RvProjectTest, PreviewShowsThePageInAModalWindow)

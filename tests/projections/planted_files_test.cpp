@@ -138,7 +138,7 @@ TEST_F(PlantedFiles, TheBrowserCopyReplacesWhatIsPlantedAtItsName)
             GTEST_SKIP() << kNoLinks;
         const HangGuard guard(std::string("opening the report in a browser over ") + planted.name);
         if (planted.kind == Planted::Folder) {
-            EXPECT_EQ(errorOf([&] { window->openInBrowser(); }), "Cannot create file \"" + copy + "\". Is a directory");
+            EXPECT_EQ(errorOf([&] { window->openInBrowser(); }), cannotCreateText(copy, "Is a directory", 5 /* access denied */));
             continue;
         }
         window->openInBrowser();
