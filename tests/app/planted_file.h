@@ -33,7 +33,8 @@ inline constexpr struct {
 #endif
 };
 
-inline constexpr const char* kNoLinks = "this system makes no links for us (Wine makes no reparse points)";
+inline constexpr const char* kNoLinks =
+    "this system makes no links for us (Wine makes no reparse points; Windows needs Developer Mode)";
 
 // The regular file a planted link points to.
 inline std::string linkTarget(const std::string& at) { return at + ".target"; }
