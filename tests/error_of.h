@@ -24,9 +24,10 @@ inline std::string errorOf(const std::function<void()>& action)
 }
 
 // What the program says of a file it cannot create, in this system's words:
-// there the reason is `posixReason`, on Windows the text of `windowsError`
+// on Linux the reason is `posixReason`, on Windows the text of `windowsError`
 // after the path with its native separators.
-inline std::string cannotCreateText(std::string path, const char* posixReason, [[maybe_unused]] unsigned long windowsError)
+inline std::string cannotCreateText(std::string path, [[maybe_unused]] const char* posixReason,
+                                    [[maybe_unused]] unsigned long windowsError)
 {
 #ifdef _WIN32
     std::replace(path.begin(), path.end(), '/', '\\');
