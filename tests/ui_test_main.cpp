@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // A test answers Qt's own file dialogs; Windows' cannot be driven from here.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     // QTemporaryDir and the rest of Qt make their temporary files in the run folder.
     const QByteArray run = QByteArray::fromStdString(korvex::RunFolder().string());
     for (const char* name : {"TMPDIR", "TMP", "TEMP"})

@@ -84,7 +84,9 @@ struct PdfWord {
 inline std::vector<PdfWord> pdfWords(const QString& path, std::vector<QSizeF>* pages = nullptr)
 {
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    // On stdin, the PDF reaches a pdftotext that cannot open our paths: the Linux one under Wine.
+    tool.setStandardInputFile(path);
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-"), QStringLiteral("-")});
     if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
         return {};
     std::vector<PdfWord> words;
