@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -58,13 +57,8 @@ void PrintToPdf(benchmark::State& state)
         const korvex::OpenRvProject open(report);
         korvex::RavePage& page = report.ProjectManager().FindPage(korvex::kTradePlanPage);
         korvex::FillTradePlanPage(page, korvex::TradePlanFill(Sheet, PlanDate));
-        // The printer as the "File" choice sets it up.
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setFullPage(true);
-        printer.setPageSize(QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Inch,
-                                      QString::fromStdString(page.paperName)));
+        korvex::RvSystem::SetUpPdfFile(printer, page, pdf);
         const korvex::RavePrintout printout({&page}, &printer);
         korvex::RvSystem::PrintPages(printer, printout, 1, printout.sheetCount());
     }

@@ -113,6 +113,15 @@ RvSystem::RvSystem()
 {
 }
 
+void RvSystem::SetUpPdfFile(QPrinter& printer, const RavePage& page, const QString& fileName)
+{
+    OutputChoice file;
+    file.destination = ReportDestination::File;
+    file.fileName = fileName;
+    applyChoice(printer, file);
+    setUpPaper(printer, page);
+}
+
 void RvSystem::PrintPages(QPrinter& printer, const RavePrintout& printout, int fromPage, int toPage)
 {
     if (PrintsToPdfFile(printer)) {

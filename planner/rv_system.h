@@ -36,6 +36,8 @@ public:
     // Draws sheets fromPage to toPage (counted from 1) on a printer that is
     // ready to print (or writes its file).
     static void PrintPages(QPrinter& printer, const RavePrintout& printout, int fromPage, int toPage);
+    // The printer as the "File" choice sets it up, for the page's paper.
+    static void SetUpPdfFile(QPrinter& printer, const RavePage& page, const QString& fileName);
 
 private:
     // The user's choice in "Output Options"; with a page count, the form

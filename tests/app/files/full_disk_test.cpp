@@ -13,7 +13,6 @@
 #include "tests/app/temp_folder.h"
 #include "tests/error_of.h"
 
-#include <QPageSize>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -79,13 +78,8 @@ void printPlan(const QString& path)
 {
     RaveProject project = ReadRaveProject(EmbeddedDocument(QStringLiteral("myReport")));
     const RavePage& page = planPage(project);
-    // The printer as the "File" choice sets it up.
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Inch,
-                                  QString::fromStdString(page.paperName)));
+    RvSystem::SetUpPdfFile(printer, page, path);
     const RavePrintout printout({&page}, &printer);
     RvSystem::PrintPages(printer, printout, 1, printout.sheetCount());
 }
