@@ -9,6 +9,8 @@ namespace {
 
 bool onWindows() { return QGuiApplication::platformName() == QLatin1String("windows"); }
 
+}  // namespace
+
 // Qt's GDI font engine on Windows sets each glyph at its hinted width in
 // whole pixels, which leaves uneven gaps in small text ("Num ber");
 // vertical hinting takes DirectWrite, which keeps the design widths, as the
@@ -19,8 +21,6 @@ QFont evenlySpaced(QFont font)
         font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
-
-}  // namespace
 
 // A substitute is used only where the font itself is missing, so Windows
 // shows its own Arial, and Microsoft Sans Serif, the TrueType MS Sans Serif,

@@ -2,20 +2,35 @@
 # Start-up against a bare Qt window of the same size: launch to window mapped
 # (the X server's MapNotify), resident memory at that moment, and the CPU
 # time of the whole start-up, every page built (half a second later).
-#   bench/startup.sh [N]   N rounds each, interleaved, after one warm-up each
+#   bench/startup.sh [N]             N rounds each, interleaved, after one warm-up each
+#   bench/startup.sh --windows [N]   both built with Qt for Windows, run under Wine
 # BUILD_DIR=<folder> builds elsewhere than build/; CALCULATOR=<program> times
-# another build of the calculator instead.
+# another build of the calculator instead (Linux only).
 # Runs unattended: installs what it needs, builds what is missing, starts its
-# own Xvfb. Prints both medians, the spread, the ratios and the load.
+# own Xvfb (and, for Windows, its own Wine prefix, whose server stays up
+# between launches). Prints both medians, the spread, the ratios and the load.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+windows=""
+if [[ ${1:-} == --windows ]]; then windows=1; shift; fi
 rounds=${1:-20}
 dir=$(realpath -m "${BUILD_DIR:-build}")
-calculator=${CALCULATOR:-$dir/app/korvex-trading-calculator}
-bare=$dir/bench/bench_bare_window
 watch=$dir/bench/map_watch
 
-if [[ -z "${KORVEX_STARTUP_INNER:-}" ]]; then
+if [[ -n $windows ]]; then
+  scripts/setup bench
+  scripts/setup windows-ui
+  TARGET=map_watch scripts/build "$dir" >/dev/null
+  [[ -f build-windows/qt/lib/cmake/Qt6/Qt6Config.cmake ]] || ln -sfn "$(scripts/qt-windows)" build-windows/qt
+  cmake --preset mingw-cross >/dev/null
+  cmake --build build-windows/window --parallel "$(nproc)" --target korvex-trading-calculator bench_bare_window >/dev/null
+  source scripts/wine-session
+  wine_session
+  wine_use_qt build-windows/qt
+  wineserver -p
+  bare=(wine build-windows/window/bench/bench_bare_window.exe)
+  calculator=(wine build-windows/window/app/korvex-trading-calculator.exe)
+elif [[ -z "${KORVEX_STARTUP_INNER:-}" ]]; then
   scripts/setup bench
   for target in korvex-trading-calculator bench_bare_window map_watch; do
     TARGET=$target scripts/build "$dir" >/dev/null
@@ -25,19 +40,21 @@ if [[ -z "${KORVEX_STARTUP_INNER:-}" ]]; then
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
   # -noreset: a server that resets between two launches makes the next one slow.
   exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset" "$0" "$rounds"
+else
+  bare=("$dir/bench/bench_bare_window")
+  calculator=("${CALCULATOR:-$dir/app/korvex-trading-calculator}")
 fi
 
 results=$(mktemp)
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-trap 'rm -rf "$results" "$XDG_RUNTIME_DIR"' EXIT
-"$watch" "$bare" >/dev/null
-"$watch" "$calculator" >/dev/null
+cleanup() { rm -rf "$results" "$XDG_RUNTIME_DIR"; }
+if [[ -n $windows ]]; then trap 'cleanup; wine_session_end' EXIT; else trap cleanup EXIT; fi
+"$watch" "${bare[@]}" >/dev/null
+"$watch" "${calculator[@]}" >/dev/null
 for ((i = 0; i < rounds; i++)); do
   for who in bare calculator; do
-    program=$bare
-    [[ $who == calculator ]] && program=$calculator
-    measured=$("$watch" "$program")
+    if [[ $who == bare ]]; then measured=$("$watch" "${bare[@]}"); else measured=$("$watch" "${calculator[@]}"); fi
     echo "$who $measured" >>"$results"
   done
 done

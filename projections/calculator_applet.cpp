@@ -1,5 +1,7 @@
 #include "projections/calculator_applet.h"
 
+#include "app/fonts.h"
+
 #include "projections/border_side.h"
 #include "projections/field_rule.h"
 
@@ -100,7 +102,7 @@ QFont CalculatorApplet::font(std::string_view key, bool bold, int size) const
     font.setPixelSize(std::clamp(parameters_.wholeNumber("FONTSIZE_" + k, size), 1, 72));
     font.setBold(bold);
     font.setItalic(italic);
-    return font;
+    return evenlySpaced(font);
 }
 
 } // namespace korvex

@@ -1,5 +1,6 @@
 #include "simulator/curve_figures_view.h"
 
+#include "app/fonts.h"
 #include "simulator/figures_text.h"
 
 #include <QClipboard>
@@ -28,7 +29,7 @@ QFont pageTextFont(double pointSize = PagePointSize)
 {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(pointSize);
-    return font;
+    return evenlySpaced(font);
 }
 
 void setTableFont(QTableWidget* table, const QFont& font)
@@ -104,7 +105,7 @@ QLabel* CurveFiguresView::addLine()
     // Sized as the page's text, whose size 2 it takes.
     QFont base(QStringLiteral("Times New Roman"));
     base.setPointSize(12);
-    label->setFont(base);
+    label->setFont(evenlySpaced(base));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
     layout()->addWidget(label);

@@ -1,5 +1,7 @@
 #include "simulator/page_text_view.h"
 
+#include "app/fonts.h"
+
 #include <QTextDocument>
 
 #include <cmath>
@@ -39,7 +41,7 @@ PageTextView::PageTextView(const QString& markup, int width, QWidget* parent)
     // A browser's default text: Times at 12 points, which HTML size 3 means.
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(12);
-    document()->setDefaultFont(font);
+    document()->setDefaultFont(evenlySpaced(font));
     document()->setDocumentMargin(0);
     setFixedWidth(width);
 }
