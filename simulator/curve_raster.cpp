@@ -69,9 +69,10 @@ void capAdjust(int caps, int& x1, int& x2, int& y, int yinc)
 
 class Stroker {
 public:
-    Stroker(const PixelBuffer& buffer, std::uint32_t colour)
+    Stroker(const PixelBuffer& buffer, std::uint32_t colour, int thickness = 1)
         : buffer_(buffer)
         , colour_(colour)
+        , thickness_(thickness)
         , xmin_(-1.0)
         , xmax_(buffer.width + 1.0)
         , ymin_(-1.0)
@@ -79,10 +80,11 @@ public:
     {
     }
 
-    // The polyline; Thick sets every pixel's upper neighbour too, and needs
-    // every point at least two rows and one column inside the buffer.
+    // The polyline; Thick sets the pixels above each one too, as many as
+    // make the thickness, and needs every point that many rows and one
+    // column inside the buffer.
     template <bool Thick>
-    void polyline(int x0, const int* rows, int count);
+    void polyline(const Polyline& curve);
 
 private:
     // Returns false when the segment set no pixel although it lies in view,
@@ -103,8 +105,8 @@ private:
         const int y = Vertical ? a : b;
         std::uint32_t* pixel = buffer_.pixels + y * buffer_.stride + x;
         if (Thick) {
-            pixel[0] = colour_;
-            pixel[-buffer_.stride] = colour_;
+            for (int k = 0; k < thickness_; ++k)
+                pixel[-k * buffer_.stride] = colour_;
         } else if (x >= 0 && x < buffer_.width && y >= 0 && y < buffer_.height) {
             *pixel = colour_;
         }
@@ -112,6 +114,7 @@ private:
 
     PixelBuffer buffer_;
     std::uint32_t colour_;
+    int thickness_;
     double xmin_, xmax_, ymin_, ymax_;
     Pixel lastPixel_{INT_MIN, INT_MIN};
     int lastDir_ = NoDirection;
@@ -119,14 +122,16 @@ private:
 };
 
 template <bool Thick>
-void Stroker::polyline(int x0, const int* rows, int count)
+void Stroker::polyline(const Polyline& curve)
 {
+    const int* columns = curve.columns;
+    const int* rows = curve.rows;
     int from = 0;
     int caps = CapBegin;
-    for (int i = 1; i < count; ++i) {
-        if (i == count - 1)
+    for (int i = 1; i < curve.count; ++i) {
+        if (i == curve.count - 1)
             caps |= CapEnd;
-        if (segment<Thick>(x0 + from, rows[from], x0 + i, rows[i], caps))
+        if (segment<Thick>(columns[from], rows[from], columns[i], rows[i], caps))
             from = i;
         caps = NoCaps;
     }
@@ -277,25 +282,31 @@ bool Stroker::run(int a1, int a2, int b1, int b2, int caps)
 
 }  // namespace
 
-void drawThickCurve(const PixelBuffer& buffer, int x0, const int* rows, int count, std::uint32_t colour)
+void drawThickCurve(const PixelBuffer& buffer, const Polyline& curve, int thickness, std::uint32_t colour)
 {
-    if (count < 2)
+    if (curve.count < 2 || thickness < 1)
         return;
-    const bool inside = x0 >= 1 && x0 + count <= buffer.width - 1
-                        && std::all_of(rows, rows + count, [&buffer](int row) {
-                               return row >= 2 && row <= buffer.height - 2;
+    const int* columns = curve.columns;
+    const int* rows = curve.rows;
+    const int count = curve.count;
+    const bool inside = columns[0] >= 1 && columns[count - 1] <= buffer.width - 2
+                        && std::is_sorted(columns, columns + count)
+                        && std::all_of(rows, rows + count, [&buffer, thickness](int row) {
+                               return row >= thickness && row <= buffer.height - 2;
                            });
     if (inside) {
-        // Well inside, the copy sets the same pixels one row up: one pass
-        // does both, with no clipping and no checks.
-        Stroker(buffer, colour).polyline<true>(x0, rows, count);
+        // Well inside, the copies set the same pixels rows higher: one pass
+        // does them all, with no clipping and no checks.
+        Stroker(buffer, colour, thickness).polyline<true>(curve);
         return;
     }
-    Stroker(buffer, colour).polyline<false>(x0, rows, count);
+    Stroker(buffer, colour).polyline<false>(curve);
     std::vector<int> higher(rows, rows + count);
-    for (int& row : higher)
-        row = static_cast<int>(static_cast<unsigned>(row) - 1u);  // wraps as a translated point does
-    Stroker(buffer, colour).polyline<false>(x0, higher.data(), count);
+    for (int k = 1; k < thickness; ++k) {
+        for (int& row : higher)
+            row = static_cast<int>(static_cast<unsigned>(row) - 1u);  // wraps as a translated point does
+        Stroker(buffer, colour).polyline<false>({columns, higher.data(), count});
+    }
 }
 
 }  // namespace korvex
