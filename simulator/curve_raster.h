@@ -17,7 +17,9 @@ struct PixelBuffer {
     std::ptrdiff_t stride = 0;  // pixels from one row to the next
 };
 
-// The points (columns[i], rows[i]) for i below count, the columns rising.
+// The points (columns[i], rows[i]) for i below count. The columns must
+// never fall from one point to the next: only the first and the last are
+// checked against the buffer.
 struct Polyline {
     const int* columns = nullptr;
     const int* rows = nullptr;
