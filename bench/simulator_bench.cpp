@@ -1,5 +1,6 @@
 // One Generate plus one full redraw of the simulator panel's picture into an
-// offscreen image, for a range of lines quantities up to the accepted most;
+// offscreen image, for a range of lines quantities up to the accepted most,
+// and the same on a screen at 150 %;
 // a Generate alone and with the figures of its curves;
 // and the panel's build-up of the curves, from the press to the last frame.
 
@@ -24,14 +25,15 @@
 namespace korvex {
 namespace {
 
-void GenerateAndRedraw(benchmark::State& state)
+void generateAndRedraw(benchmark::State& state, qreal devicePixelRatio)
 {
     const int lines = static_cast<int>(state.range(0));
     const QSize size(653, 408);
     const PanelGeometry geometry = PanelGeometry::forSize(size.width(), size.height());
     EquitySimulation simulation(geometry.xm, makeSystemRandomSource());
     const std::string linesText = std::to_string(lines);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     for (auto _ : state) {
         if (!applyEntries(simulation, "1.0", linesText, "0.5").accepted)
             state.SkipWithError("entries rejected");
@@ -51,6 +53,9 @@ void GenerateAndRedraw(benchmark::State& state)
     }
     state.counters["table_bytes"] = static_cast<double>(simulation.M().bytes());
 }
+
+void GenerateAndRedraw(benchmark::State& state) { generateAndRedraw(state, 1.0); }
+void GenerateAndRedrawAt150Percent(benchmark::State& state) { generateAndRedraw(state, 1.5); }
 
 void GenerateOnly(benchmark::State& state)
 {
@@ -93,6 +98,7 @@ void BuildUpAfterPress(benchmark::State& state)
 }
 
 BENCHMARK(GenerateAndRedraw)->Arg(1)->Arg(10)->Arg(100)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
+BENCHMARK(GenerateAndRedrawAt150Percent)->Arg(1)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
 BENCHMARK(GenerateOnly)->Arg(1)->Arg(10)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
 BENCHMARK(GenerateWithStatistics)->Arg(1)->Arg(MaxLinesQty)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildUpAfterPress)->Arg(1)->Arg(MaxLinesQty)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -137,8 +137,14 @@ void Graph::draw(QPainter& painter) const
     painter.fillRect(rect(), look_.background);
 
     if (!picture_.isNull()) {
-        if (scaledPicture_.size() != plot.size())
-            scaledPicture_ = picture_.scaled(plot.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Scaled once, to the device's pixels, so that a screen above 100 %
+        // does not scale it again.
+        const qreal ratio = painter.device()->devicePixelRatio();
+        const QSize pixels = plot.size() * ratio;
+        if (scaledPicture_.size() != pixels || scaledPicture_.devicePixelRatio() != ratio) {
+            scaledPicture_ = picture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaledPicture_.setDevicePixelRatio(ratio);
+        }
         painter.drawImage(plot.topLeft(), scaledPicture_);
     }
     painter.setPen(look_.outline);

@@ -79,32 +79,33 @@ public:
     {
     }
 
-    // The polyline; Thick sets every pixel's upper neighbour too, and needs
-    // every point at least two rows and one column inside the buffer.
-    template <bool Thick>
-    void polyline(int x0, const int* rows, int count);
+    // The polyline. Rows above 0 sets that many rows at each pixel, it and
+    // those above it, and needs every point that many rows and one column
+    // inside the buffer; 0 sets one pixel, clipped to the buffer.
+    template <int Rows>
+    void polyline(const Polyline& curve);
 
 private:
     // Returns false when the segment set no pixel although it lies in view,
     // so that the next one starts where this one started.
-    template <bool Thick>
+    template <int Rows>
     bool segment(int x1, int y1, int x2, int y2, int caps);
     bool clipLine(double& x1, double& y1, double& x2, double& y2);
     bool clipAlong(double& a1, double& b1, double& a2, double& b2, double lo, double hi);
     // One segment along its major axis a, the minor axis b, in 26.6; for a
     // vertical segment a is y and b is x.
-    template <bool Vertical, bool Thick>
+    template <bool Vertical, int Rows>
     bool run(int a1, int a2, int b1, int b2, int caps);
 
-    template <bool Vertical, bool Thick>
+    template <bool Vertical, int Rows>
     void plot(int a, int b) const
     {
         const int x = Vertical ? b : a;
         const int y = Vertical ? a : b;
         std::uint32_t* pixel = buffer_.pixels + y * buffer_.stride + x;
-        if (Thick) {
-            pixel[0] = colour_;
-            pixel[-buffer_.stride] = colour_;
+        if (Rows > 0) {
+            for (int k = 0; k < Rows; ++k)
+                pixel[-k * buffer_.stride] = colour_;
         } else if (x >= 0 && x < buffer_.width && y >= 0 && y < buffer_.height) {
             *pixel = colour_;
         }
@@ -118,15 +119,17 @@ private:
     bool lastAxisAligned_ = false;
 };
 
-template <bool Thick>
-void Stroker::polyline(int x0, const int* rows, int count)
+template <int Rows>
+void Stroker::polyline(const Polyline& curve)
 {
+    const int* columns = curve.columns;
+    const int* rows = curve.rows;
     int from = 0;
     int caps = CapBegin;
-    for (int i = 1; i < count; ++i) {
-        if (i == count - 1)
+    for (int i = 1; i < curve.count; ++i) {
+        if (i == curve.count - 1)
             caps |= CapEnd;
-        if (segment<Thick>(x0 + from, rows[from], x0 + i, rows[i], caps))
+        if (segment<Rows>(columns[from], rows[from], columns[i], rows[i], caps))
             from = i;
         caps = NoCaps;
     }
@@ -169,14 +172,14 @@ bool Stroker::clipAlong(double& a1, double& b1, double& a2, double& b2, double l
     return false;
 }
 
-template <bool Thick>
+template <int Rows>
 bool Stroker::segment(int x1, int y1, int x2, int y2, int caps)
 {
     int fx1 = 0;
     int fy1 = 0;
     int fx2 = 0;
     int fy2 = 0;
-    if (Thick) {
+    if (Rows > 0) {
         fx1 = x1 * 64;
         fy1 = y1 * 64;
         fx2 = x2 * 64;
@@ -194,13 +197,13 @@ bool Stroker::segment(int x1, int y1, int x2, int y2, int caps)
         fy2 = toF26Dot6(ry2);
     }
     if (std::abs(fx2 - fx1) < std::abs(fy2 - fy1))
-        return run<true, Thick>(fy1, fy2, fx1, fx2, caps);
+        return run<true, Rows>(fy1, fy2, fx1, fx2, caps);
     if (fx1 == fx2)
         return true;
-    return run<false, Thick>(fx1, fx2, fy1, fy2, caps);
+    return run<false, Rows>(fx1, fx2, fy1, fy2, caps);
 }
 
-template <bool Vertical, bool Thick>
+template <bool Vertical, int Rows>
 bool Stroker::run(int a1, int a2, int b1, int b2, int caps)
 {
     constexpr int mask = Vertical ? VerticalMask : HorizontalMask;
@@ -267,7 +270,7 @@ bool Stroker::run(int a1, int a2, int b1, int b2, int caps)
         lastDir_ = dir;
         lastAxisAligned_ = axisAligned;
         do {
-            plot<Vertical, Thick>(a, b >> 16);
+            plot<Vertical, Rows>(a, b >> 16);
             b += inc;
         } while (++a < as);
     }
@@ -277,25 +280,34 @@ bool Stroker::run(int a1, int a2, int b1, int b2, int caps)
 
 }  // namespace
 
-void drawThickCurve(const PixelBuffer& buffer, int x0, const int* rows, int count, std::uint32_t colour)
+void drawThickCurve(const PixelBuffer& buffer, const Polyline& curve, int thickness, std::uint32_t colour)
 {
-    if (count < 2)
+    if (curve.count < 2)
         return;
-    const bool inside = x0 >= 1 && x0 + count <= buffer.width - 1
-                        && std::all_of(rows, rows + count, [&buffer](int row) {
-                               return row >= 2 && row <= buffer.height - 2;
+    const int* columns = curve.columns;
+    const int* rows = curve.rows;
+    const int count = curve.count;
+    const bool inside = columns[0] >= 1 && columns[count - 1] <= buffer.width - 2
+                        && std::all_of(rows, rows + count, [&buffer, thickness](int row) {
+                               return row >= thickness && row <= buffer.height - 2;
                            });
     if (inside) {
-        // Well inside, the copy sets the same pixels one row up: one pass
-        // does both, with no clipping and no checks.
-        Stroker(buffer, colour).polyline<true>(x0, rows, count);
-        return;
+        // Well inside, the copies set the same pixels rows higher: one pass
+        // does them all, with no clipping and no checks, for the thicknesses
+        // of 100 % to 200 %.
+        switch (thickness) {
+        case 2: return Stroker(buffer, colour).polyline<2>(curve);
+        case 3: return Stroker(buffer, colour).polyline<3>(curve);
+        case 4: return Stroker(buffer, colour).polyline<4>(curve);
+        default: break;
+        }
     }
-    Stroker(buffer, colour).polyline<false>(x0, rows, count);
     std::vector<int> higher(rows, rows + count);
-    for (int& row : higher)
-        row = static_cast<int>(static_cast<unsigned>(row) - 1u);  // wraps as a translated point does
-    Stroker(buffer, colour).polyline<false>(x0, higher.data(), count);
+    for (int k = 0; k < thickness; ++k) {
+        Stroker(buffer, colour).polyline<0>({columns, higher.data(), count});
+        for (int& row : higher)
+            row = static_cast<int>(static_cast<unsigned>(row) - 1u);  // wraps as a translated point does
+    }
 }
 
 }  // namespace korvex

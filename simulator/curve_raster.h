@@ -1,9 +1,9 @@
 #pragma once
 // The simulator's curves drawn straight into 32-bit pixels. A curve is a
-// polyline whose points lie one column apart, drawn twice, the second time
-// one row higher, so that it is two pixels thick. The pixels set are exactly
-// those of the raster engine's aliased one-pixel pen with square caps drawing
-// the two polylines, clipped to the buffer, in a small fraction of its time.
+// polyline from left to right, drawn as many times as it is thick, each time
+// one row higher. The pixels set are exactly those of the raster engine's
+// aliased one-pixel pen with square caps drawing those polylines, clipped to
+// the buffer, in a small fraction of its time.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +17,16 @@ struct PixelBuffer {
     std::ptrdiff_t stride = 0;  // pixels from one row to the next
 };
 
-// The curve through (x0 + i, rows[i]) for i below count, in one colour.
-void drawThickCurve(const PixelBuffer& buffer, int x0, const int* rows, int count, std::uint32_t colour);
+// The points (columns[i], rows[i]) for i below count. The columns must
+// never fall from one point to the next: only the first and the last are
+// checked against the buffer.
+struct Polyline {
+    const int* columns = nullptr;
+    const int* rows = nullptr;
+    int count = 0;
+};
+
+// The curve through the points, thickness rows thick upwards, in one colour.
+void drawThickCurve(const PixelBuffer& buffer, const Polyline& curve, int thickness, std::uint32_t colour);
 
 }  // namespace korvex

@@ -279,8 +279,13 @@ void My::paintEvent(QPaintEvent*)
 QImage My::picture()
 {
     holdColours_ = true;
-    const QImage image = grab().toImage();
+    QImage image = grab().toImage();
     holdColours_ = false;
+    // Above 100 % the picture is as sharp as the screen, in more pixels to
+    // the inch, so that it keeps the panel's size where that is read.
+    const qreal ratio = image.devicePixelRatio();
+    image.setDotsPerMeterX(qRound(image.dotsPerMeterX() * ratio));
+    image.setDotsPerMeterY(qRound(image.dotsPerMeterY() * ratio));
     return image;
 }
 

@@ -49,7 +49,8 @@ public:
     // The figures of the curves the table holds, worked out at each generation.
     const CurveStatistics& statistics() const { return statistics_; }
     CurvesMenu* curvesMenu() const { return curvesMenu_; }
-    // The panel as it stands on the screen, light colours included.
+    // The panel as it stands on the screen, light colours included, in the
+    // screen's device pixels.
     QImage picture();
     const PanelGeometry& panelGeometry() const { return geometry_; }
     const SimulatorPageParams& pageParameters() const { return parameters_; }

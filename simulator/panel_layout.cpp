@@ -2,6 +2,7 @@
 
 #include "simulator/equity_simulation.h"
 
+#include <cmath>
 #include <limits>
 
 namespace korvex {
@@ -55,6 +56,27 @@ int DepthScale::row(double depth) const
     const int truncated = truncateToInt(product);
     // Depths far off the scale stay at the end of the int range.
     return truncated > std::numeric_limits<int>::max() - offset_ ? truncated : truncated + offset_;
+}
+
+DepthScale DepthScale::finer(double ratio) const
+{
+    DepthScale scale = *this;
+    scale.s_ *= ratio;
+    scale.offset_ = static_cast<int>(std::lround(offset_ * ratio));
+    return scale;
+}
+
+CurveGrid::CurveGrid(const DepthScale& scale, const PanelGeometry& geometry, double ratio)
+    : rows_(scale.finer(ratio))
+    , border_(geometry.border)
+    , ratio_(ratio)
+    , thickness_(static_cast<int>(std::lround(Thickness * ratio)))
+{
+}
+
+int CurveGrid::column(int trade) const
+{
+    return static_cast<int>(std::floor(ratio_ * (border_ + trade * PanelGeometry::StepX + 0.5)));
 }
 
 std::vector<GridLine> gridLines(const DepthScale& scale, const PanelGeometry& geometry, int height)

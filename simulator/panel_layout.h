@@ -52,11 +52,34 @@ public:
     DepthScale(int yMin, int yMax, const PanelGeometry& geometry);
     int row(double depth) const;
     double factor() const { return s_; }
+    // The same scale on rows ratio times as fine.
+    DepthScale finer(double ratio) const;
 
 private:
     double low_;
     double s_;
     int offset_;
+};
+
+// The curves in the pixels of a device with ratio device pixels per pixel:
+// trade i in the device column that holds the centre of the panel's column
+// border + i, a depth on the scale's finer rows, and the curve's two rows of
+// thickness made proportionally many. At a ratio of 1 these are the panel's
+// own columns, rows and thickness.
+class CurveGrid {
+public:
+    CurveGrid(const DepthScale& scale, const PanelGeometry& geometry, double ratio);
+    int column(int trade) const;
+    int row(double depth) const { return rows_.row(depth); }
+    int thickness() const { return thickness_; }
+
+private:
+    static constexpr int Thickness = 2;  // rows, at a ratio of 1
+
+    DepthScale rows_;
+    int border_;
+    double ratio_;
+    int thickness_;
 };
 
 struct GridLine {

@@ -95,10 +95,10 @@ QColor toQColor(const Rgb& colour) { return QColor(colour.red, colour.green, col
 
 // The curves are set straight into pixels of their own, laid over the
 // picture in one go: a thousand polylines through the painter take many
-// times longer than generating them.
+// times longer than generating them. Those pixels are the device's, so that
+// on a screen at more than 100 % the curves are as sharp as the text.
 void drawEquityCurves(QPainter& painter, const SimulatorPicture& picture, const DepthScale& scale)
 {
-    const PanelGeometry& g = picture.geometry;
     const EquitySimulation& simulation = *picture.simulation;
     const CurveTable& table = simulation.M();
     const int lines = std::min(simulation.tableLines(), static_cast<int>(picture.curveColours.size()));
@@ -107,19 +107,25 @@ void drawEquityCurves(QPainter& painter, const SimulatorPicture& picture, const 
         return;
     std::int64_t left = picture.segmentsShown < 0 ? static_cast<std::int64_t>(lines) * segmentsPerLine
                                                    : picture.segmentsShown;
-    QImage curves(picture.size, QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const CurveGrid grid(scale, picture.geometry, ratio);
+    QImage curves(picture.size * ratio, QImage::Format_ARGB32_Premultiplied);
+    curves.setDevicePixelRatio(ratio);
     curves.fill(Qt::transparent);
     const PixelBuffer pixels{reinterpret_cast<std::uint32_t*>(curves.bits()), curves.width(), curves.height(),
                              curves.bytesPerLine() / 4};
-    std::vector<int> rows(static_cast<std::size_t>(segmentsPerLine) + 1);
+    std::vector<int> columns(static_cast<std::size_t>(segmentsPerLine) + 1);
+    for (int i = 0; i <= segmentsPerLine; ++i)
+        columns[static_cast<std::size_t>(i)] = grid.column(i);
+    std::vector<int> rows(columns.size());
     for (int c = 0; c < lines && left > 0; ++c) {
         const int segments = static_cast<int>(std::min<std::int64_t>(left, segmentsPerLine));
         left -= segments;
-        rows[0] = scale.row(100.0);
+        rows[0] = grid.row(100.0);
         for (int i = 1; i <= segments; ++i)
-            rows[static_cast<std::size_t>(i)] = scale.row(table.at(c, i));
+            rows[static_cast<std::size_t>(i)] = grid.row(table.at(c, i));
         const std::uint32_t colour = picture.curveColours[static_cast<std::size_t>(c)].rgb();  // opaque
-        drawThickCurve(pixels, g.border, rows.data(), segments + 1, colour);
+        drawThickCurve(pixels, {columns.data(), rows.data(), segments + 1}, grid.thickness(), colour);
     }
     painter.drawImage(QPoint(0, 0), curves);
 }

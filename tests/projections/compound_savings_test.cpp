@@ -2,10 +2,13 @@
 #include "projections/slider_scale.h"
 #include "tests/app/message_box_recorder.h"
 #include "tests/projections/projections_fixture.h"
+#include "tests/scaled_up.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+
+#include <random>
 
 namespace korvex {
 
@@ -288,6 +291,27 @@ TEST_F(ProjectionsPage, ErrorBandIsRedAndTheGraphShowsColumnsOnThePicture)
     // The picture's grey bands sit in the plot's top-left corner.
     const QRect plot = graph->plotRect();
     EXPECT_LT(chart.pixelColor(plot.topLeft() + QPoint(12, 12)).lightness(), 250);
+}
+
+TEST_F(ProjectionsPage, At150PercentThePictureBehindThePlotIsScaledOnceToDevicePixels)
+{
+    QImage noise(300, 200, QImage::Format_RGB32);
+    std::mt19937 engine(3);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, static_cast<QRgb>(engine()) | 0xff000000u);
+    Graph* graph = panel->graph();
+    graph->setBackgroundPicture(noise);
+    QImage chart(graph->size() * 1.5, QImage::Format_RGB32);
+    chart.setDevicePixelRatio(1.5);
+    QPainter painter(&chart);
+    graph->draw(painter);
+    painter.end();
+    // Above the highest column and below the top grid line only the picture shows.
+    const QRect plot = graph->plotRect();
+    const QRect above(plot.x() + 2, plot.y() + 2, plot.width() - 4, graph->columnRect(9).y() - plot.y() - 4);
+    ASSERT_GT(above.height(), 5);
+    EXPECT_FALSE(repeatsEveryThird(chart, QRect(above.topLeft() * 1.5, above.size() * 1.5)));
 }
 
 TEST_F(ProjectionsPage, PointingAtAColumnShowsItsValueUntilAClick)
