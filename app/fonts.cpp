@@ -1,5 +1,7 @@
 #include "app/fonts.h"
 
+#include "app/installed_family.h"
+
 #include <QStringList>
 
 namespace korvex {
@@ -22,14 +24,14 @@ void installFontSubstitutes()
 
 QFont windowFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
     font.setPixelSize(11);
     return font;
 }
 
 QFont arialFont(int pixelSize, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(installedFamily(QStringLiteral("Arial")));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

@@ -1,5 +1,6 @@
 #include "projections/calculator_applet.h"
 
+#include "app/installed_family.h"
 #include "projections/border_side.h"
 #include "projections/field_rule.h"
 
@@ -89,7 +90,7 @@ void CalculatorApplet::resizeEvent(QResizeEvent*)
 QFont CalculatorApplet::font(std::string_view key, bool bold, int size) const
 {
     const std::string k(key);
-    QFont font(text("FONT_" + k, "Helvetica"));
+    QFont font(installedFamily(text("FONT_" + k, "Helvetica")));
     const QString style = text("FONTSTYLE_" + k, "").trimmed().toUpper();
     bool italic = false;
     if (style == QStringLiteral("PLAIN") || style == QStringLiteral("BOLD")
