@@ -6,11 +6,26 @@
 #include "app/widgets/message_box.h"
 
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStyleFactory>
 
 #include <exception>
 
 namespace korvex {
+
+namespace {
+
+// Read as the PNG it is: left to find the format itself, Qt would load every
+// image plugin to ask each whether it reads PNG.
+QIcon pngIcon(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
+}  // namespace
 
 KorvexApplication::KorvexApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -19,7 +34,7 @@ KorvexApplication::KorvexApplication(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("2.1.0.0"));
     setOrganizationDomain(QStringLiteral("example.com"));
     setDesktopFileName(QStringLiteral("com.example.KorvexTradingCalculator"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(pngIcon(QStringLiteral(":/pictures/icon.png")));
     // One look on every desktop, so that the fixed layout fits everywhere.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutes();
