@@ -1,6 +1,7 @@
 #include "app/about_page.h"
 
 #include "app/app_info.h"
+#include "app/embedded_picture.h"
 #include "app/fonts.h"
 #include "app/widgets/link_label.h"
 
@@ -143,7 +144,7 @@ void AboutPage::buildScrollBox()
     paintWhite(content);
 
     captionLabel("Label25", QStringLiteral("What You Will Learn"), {109, 13}, content);
-    const QPixmap checkMark(QStringLiteral(":/pictures/check_mark.png"));
+    const QPixmap checkMark = EmbeddedPicture(QStringLiteral(":/pictures/check_mark.png"));
     int bottom = 0;
     for (int i = 0; i < static_cast<int>(Topics.size()); ++i) {
         const Topic& topic = Topics[static_cast<std::size_t>(i)];

@@ -1,31 +1,17 @@
 #include "app/korvex_application.h"
 
 #include "app/app_info.h"
+#include "app/embedded_picture.h"
 #include "app/fonts.h"
 #include "app/numbers/locale_settings.h"
 #include "app/widgets/message_box.h"
 
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 #include <QStyleFactory>
 
 #include <exception>
 
 namespace korvex {
-
-namespace {
-
-// Read as the PNG it is: left to find the format itself, Qt would load every
-// image plugin to ask each whether it reads PNG.
-QIcon pngIcon(const QString& path)
-{
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
-
-}  // namespace
 
 KorvexApplication::KorvexApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -34,7 +20,7 @@ KorvexApplication::KorvexApplication(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("2.1.0.0"));
     setOrganizationDomain(QStringLiteral("example.com"));
     setDesktopFileName(QStringLiteral("com.example.KorvexTradingCalculator"));
-    setWindowIcon(pngIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(QIcon(EmbeddedPicture(QStringLiteral(":/pictures/icon.png"))));
     // One look on every desktop, so that the fixed layout fits everywhere.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutes();
