@@ -70,7 +70,9 @@ void TfMain::buildControls()
 
     lbl_Url3 = new LinkLabel(QStringLiteral("lbl_Url3"), QString::fromUtf8(SiteAddressShown), this);
     lbl_Url3->setFont(arialFont(13));
-    lbl_Url3->setStyleSheet(QStringLiteral("color: #0000ff"));
+    QPalette blue = lbl_Url3->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lbl_Url3->setPalette(blue);
     lbl_Url3->setGeometry(8, 608, 165, 16);
 
     new PageSwitchKeys(pgctrl_ZADuraulator, this);
