@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "app/widgets/labelled_edit.h"
 #include "sizing/flat_face_style.h"
+#include "sizing/groove_group_box.h"
 #include "sizing/money_management.h"
 
 #include <QComboBox>
@@ -187,13 +188,10 @@ void PositionSizingPage::buildControls()
 
 void PositionSizingPage::buildPositionGroup()
 {
-    grp_CalculatePosition = new QGroupBox(QStringLiteral(" Calculate Position "), this);
-    placed(grp_CalculatePosition, "grp_CalculatePosition");
     // The caption sits in the frame's top edge, so that the inputs placed
     // from the box's corner have room below it.
-    grp_CalculatePosition->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 2px groove #c8c8c8; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px; }"));
+    grp_CalculatePosition = new GrooveGroupBox(QStringLiteral(" Calculate Position "), this);
+    placed(grp_CalculatePosition, "grp_CalculatePosition");
     QWidget* group = grp_CalculatePosition;
 
     Label3 = placed(new QLabel(QStringLiteral("Instrument:"), group), "Label3");
