@@ -48,13 +48,6 @@ CalculatorApplet::CalculatorApplet(PanelParameters parameters, QWidget* parent)
     look.rounded = QString::fromStdString(parameters_.text("BORDER_TYPE", "ROUND")).trimmed().toUpper()
         == QStringLiteral("ROUND");
     border_ = new BorderSide(look, text("MSG_TITLE_LBL", "Trading Account Profit Projections"), this);
-
-    setPalette([this] {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, background_);
-        palette.setColor(QPalette::WindowText, foreground_);
-        return palette;
-    }());
 }
 
 void CalculatorApplet::calculate()
