@@ -3,6 +3,7 @@
 #include "app/app_info.h"
 #include "app/embedded_picture.h"
 #include "app/fonts.h"
+#include "app/widgets/caption_size.h"
 #include "app/widgets/link_label.h"
 
 #include <QLabel>
@@ -59,7 +60,7 @@ QLabel* captionLabel(const char* name, const QString& text, QPoint at, QWidget* 
     palette.setColor(QPalette::WindowText, CaptionBlue);
     label->setPalette(palette);
     label->move(at);
-    label->adjustSize();
+    fitToCaption(label);
     return label;
 }
 
@@ -73,7 +74,7 @@ LinkLabel* addressLabel(const char* name, QPoint at, QWidget* parent)
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);
     label->move(at);
-    label->adjustSize();
+    fitToCaption(label);
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "sizing/position_sizing_page.h"
 
 #include "app/widgets/accessible_caption.h"
+#include "app/widgets/caption_size.h"
 #include "app/fonts.h"
 #include "app/widgets/labelled_edit.h"
 #include "sizing/flat_face_style.h"
@@ -21,6 +22,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
+#include <type_traits>
 
 namespace korvex {
 
@@ -75,7 +77,10 @@ Widget* placed(Widget* widget, const char* name)
         widget->setGeometry(rect);
     } else {
         widget->move(rect.topLeft());
-        widget->adjustSize();
+        if constexpr (std::is_base_of_v<QLabel, Widget>)
+            fitToCaption(widget);
+        else
+            widget->adjustSize();
     }
     return widget;
 }
@@ -104,7 +109,7 @@ void fitCaption(QLabel* label, int width)
     for (int step = 1; step <= 5 && QFontMetrics(font).horizontalAdvance(label->text()) > width; ++step)
         font.setLetterSpacing(QFont::AbsoluteSpacing, -0.1 * step);
     label->setFont(font);
-    label->adjustSize();
+    fitToCaption(label);
 }
 
 std::string textOf(const LabelledEdit* edit) { return edit->text().toStdString(); }

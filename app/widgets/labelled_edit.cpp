@@ -1,6 +1,7 @@
 #include "app/widgets/labelled_edit.h"
 
 #include "app/widgets/accessible_caption.h"
+#include "app/widgets/caption_size.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -58,7 +59,7 @@ void LabelledEdit::focusInEvent(QFocusEvent* event)
 
 void LabelledEdit::placeLabel()
 {
-    const int width = label_->sizeHint().width();
+    const int width = captionSize(label_).width();
     label_->setGeometry(x() - kLabelGap - width, y() + kLabelDrop, width, kLabelHeight);
 }
 
