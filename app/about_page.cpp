@@ -107,7 +107,8 @@ void AboutPage::build()
     Image1->setAccessibleName(QStringLiteral("The Disciplined Trader at ")
                               + QString::fromUtf8(SiteAddressShown));
 
-    QLabel* Label8 = captionLabel("Label8", QStringLiteral("This Korvex Trading Calculator is"), {397, 8}, this);
+    QLabel* Label8
+        = captionLabel("Label8", QStringLiteral("This Korvex Trading Calculator is"), {397, 8}, this);
     QLabel* Label9 = captionLabel("Label9", QStringLiteral(" provided by"), {381, 24}, this);
     Label10 = addressLabel("Label10", {464, 24}, this);
 

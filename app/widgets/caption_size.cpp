@@ -13,9 +13,10 @@ bool isPlainCaption(const QLabel* label)
     const bool plainText = label->textFormat() == Qt::PlainText
         || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
     const auto selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
-    return plainText && !label->text().isEmpty() && !label->wordWrap() && !(label->textInteractionFlags() & selectable)
-        && label->pixmap().isNull() && label->picture().isNull() && !label->movie() && label->frameWidth() == 0
-        && label->margin() == 0 && label->indent() <= 0 && label->contentsMargins().isNull();
+    const bool picture = !label->pixmap().isNull() || !label->picture().isNull() || label->movie();
+    return plainText && !picture && !label->text().isEmpty() && !label->wordWrap()
+        && !(label->textInteractionFlags() & selectable) && label->frameWidth() == 0 && label->margin() == 0
+        && label->indent() <= 0 && label->contentsMargins().isNull();
 }
 
 }  // namespace

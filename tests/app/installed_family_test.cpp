@@ -17,8 +17,9 @@ namespace {
 TEST(InstalledFamily, NamesTheFaceTheWantedFamilyIsDrawnWith)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const char* wanted : {"MS Sans Serif", "Arial", "Helvetica", "Verdana", "Trebuchet MS", "liberation sans",
-                               "No Such Family"}) {
+    const char* const families[] = {"MS Sans Serif", "Arial",           "Helvetica",     "Verdana",
+                                    "Trebuchet MS",  "liberation sans", "No Such Family"};
+    for (const char* wanted : families) {
         const QString family = installedFamily(QString::fromLatin1(wanted));
         for (const bool bold : {false, true}) {
             QFont asked(QString::fromLatin1(wanted));

@@ -304,8 +304,9 @@ TEST_F(ProjectionsPage, FrameIsBlueOnWhiteAndTheFieldsKeepTheApplicationsColours
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(frame->width() - 3, frame->height() / 2), QColor(Qt::white));
     const QColor window = QApplication::palette().color(QPalette::Window);
-    for (const QWidget* field : {static_cast<QWidget*>(panel->startingAmountField()), static_cast<QWidget*>(panel->graph())})
-        EXPECT_EQ(field->palette().color(QPalette::Window), window) << field->objectName().toStdString();
+    const QWidget* controls[] = { panel->startingAmountField(), panel->graph() };
+    for (const QWidget* control : controls)
+        EXPECT_EQ(control->palette().color(QPalette::Window), window) << control->objectName().toStdString();
 }
 
 TEST_F(ProjectionsPage, PointingAtAColumnShowsItsValueUntilAClick)
