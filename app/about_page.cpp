@@ -1,7 +1,9 @@
 #include "app/about_page.h"
 
 #include "app/app_info.h"
+#include "app/embedded_picture.h"
 #include "app/fonts.h"
+#include "app/widgets/caption_size.h"
 #include "app/widgets/link_label.h"
 
 #include <QLabel>
@@ -49,6 +51,7 @@ constexpr std::array<Topic, 13> Topics{{
     {426, 423, 2, "How to build a routine that keeps emotion out of your decisions"},
 }};
 
+// A caption in the page's bold blue, placed but not sized.
 QLabel* captionLabel(const char* name, const QString& text, QPoint at, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -58,10 +61,10 @@ QLabel* captionLabel(const char* name, const QString& text, QPoint at, QWidget* 
     palette.setColor(QPalette::WindowText, CaptionBlue);
     label->setPalette(palette);
     label->move(at);
-    label->adjustSize();
     return label;
 }
 
+// The site's address, underlined in link blue, placed but not sized.
 LinkLabel* addressLabel(const char* name, QPoint at, QWidget* parent)
 {
     auto* label = new LinkLabel(QString::fromLatin1(name), QString::fromUtf8(SiteAddressShown), parent);
@@ -72,7 +75,6 @@ LinkLabel* addressLabel(const char* name, QPoint at, QWidget* parent)
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);
     label->move(at);
-    label->adjustSize();
     return label;
 }
 
@@ -105,8 +107,9 @@ void AboutPage::build()
     Image1->setAccessibleName(QStringLiteral("The Disciplined Trader at ")
                               + QString::fromUtf8(SiteAddressShown));
 
-    captionLabel("Label8", QStringLiteral("This Korvex Trading Calculator is"), {397, 8}, this);
-    captionLabel("Label9", QStringLiteral(" provided by"), {381, 24}, this);
+    QLabel* Label8
+        = captionLabel("Label8", QStringLiteral("This Korvex Trading Calculator is"), {397, 8}, this);
+    QLabel* Label9 = captionLabel("Label9", QStringLiteral(" provided by"), {381, 24}, this);
     Label10 = addressLabel("Label10", {464, 24}, this);
 
     buildScrollBox();
@@ -118,16 +121,20 @@ void AboutPage::build()
     Label7->setWordWrap(true);
     Label7->resize(345, 32);
     Label11 = addressLabel("Label11", {408, 544}, this);
+    unsized_.insert(unsized_.end(), {Label8, Label9, Label10, Label11});
 
     for (LinkLabel* link : {Image1, Label10, Label11})
         connect(link, &LinkLabel::clicked, this, &AboutPage::urlClicked);
 }
 
-// The picture is decoded when the page is first shown, before it is painted:
-// at start-up nothing shows it.
+// The captions are measured and the picture is decoded when the page is
+// first shown, before it is painted: at start-up nothing shows them.
 void AboutPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    for (QLabel* caption : unsized_)
+        fitToCaption(caption);
+    unsized_.clear();
     if (Image1 && Image1->pixmap().isNull())
         Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/product_box.jpg")));
 }
@@ -142,8 +149,8 @@ void AboutPage::buildScrollBox()
     auto* content = new QWidget;
     paintWhite(content);
 
-    captionLabel("Label25", QStringLiteral("What You Will Learn"), {109, 13}, content);
-    const QPixmap checkMark(QStringLiteral(":/pictures/check_mark.png"));
+    unsized_.push_back(captionLabel("Label25", QStringLiteral("What You Will Learn"), {109, 13}, content));
+    const QPixmap checkMark = EmbeddedPicture(QStringLiteral(":/pictures/check_mark.png"));
     int bottom = 0;
     for (int i = 0; i < static_cast<int>(Topics.size()); ++i) {
         const Topic& topic = Topics[static_cast<std::size_t>(i)];

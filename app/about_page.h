@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QScrollArea;
 
@@ -33,6 +35,7 @@ private:
     LinkLabel* Label10 = nullptr;
     LinkLabel* Label11 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
+    std::vector<QLabel*> unsized_;  // captions sized to their text when first shown
 };
 
 }  // namespace korvex

@@ -1,5 +1,7 @@
 #include "app/fonts.h"
 
+#include "app/installed_family.h"
+
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -43,14 +45,15 @@ void installFontSubstitutes()
 // maps it to Microsoft Sans Serif itself; the window asks for that there.
 QFont windowFont()
 {
-    QFont font(onWindows() ? QStringLiteral("Microsoft Sans Serif") : QStringLiteral("MS Sans Serif"));
+    const QString family = onWindows() ? QStringLiteral("Microsoft Sans Serif") : QStringLiteral("MS Sans Serif");
+    QFont font(installedFamily(family));
     font.setPixelSize(11);
     return evenlySpaced(font);
 }
 
 QFont arialFont(int pixelSize, bool bold)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(installedFamily(QStringLiteral("Arial")));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return evenlySpaced(font);

@@ -1,6 +1,7 @@
 #include "app/korvex_application.h"
 
 #include "app/app_info.h"
+#include "app/embedded_picture.h"
 #include "app/fonts.h"
 #include "app/numbers/locale_settings.h"
 #include "app/widgets/message_box.h"
@@ -19,7 +20,7 @@ KorvexApplication::KorvexApplication(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("2.1.0.0"));
     setOrganizationDomain(QStringLiteral("example.com"));
     setDesktopFileName(QStringLiteral("com.example.KorvexTradingCalculator"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(QIcon(EmbeddedPicture(QStringLiteral(":/pictures/icon.png"))));
     // One look on every desktop, so that the fixed layout fits everywhere.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutes();

@@ -5,6 +5,7 @@
 #include "app/files/document_reader.h"
 #include "app/files/embedded_document.h"
 #include "app/fonts.h"
+#include "app/widgets/caption_size.h"
 #include "app/widgets/link_label.h"
 #include "app/widgets/message_box.h"
 #include "app/page_switch_keys.h"
@@ -66,11 +67,13 @@ void TfMain::buildControls()
     lbl_Version = new QLabel(QString::fromUtf8(VersionLabel), this);
     lbl_Version->setObjectName(QStringLiteral("lbl_Version"));
     lbl_Version->move(664, 608);
-    lbl_Version->adjustSize();  // sized to its text, as the other captions are
+    fitToCaption(lbl_Version);  // sized to its text, as the other captions are
 
     lbl_Url3 = new LinkLabel(QStringLiteral("lbl_Url3"), QString::fromUtf8(SiteAddressShown), this);
     lbl_Url3->setFont(arialFont(13));
-    lbl_Url3->setStyleSheet(QStringLiteral("color: #0000ff"));
+    QPalette blue = lbl_Url3->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lbl_Url3->setPalette(blue);
     lbl_Url3->setGeometry(8, 608, 165, 16);
 
     new PageSwitchKeys(pgctrl_ZADuraulator, this);

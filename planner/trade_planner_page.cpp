@@ -1,6 +1,7 @@
 #include "planner/trade_planner_page.h"
 
 #include "app/widgets/accessible_caption.h"
+#include "app/widgets/caption_size.h"
 #include "app/files/file_names.h"
 #include "app/widgets/labelled_edit.h"
 #include "app/widgets/message_box.h"
@@ -67,7 +68,7 @@ QLabel* plainLabel(const Placement& place, QWidget* parent)
     auto* label = new QLabel(text(place.caption), parent);
     label->setObjectName(text(place.name));
     label->move(place.rect.topLeft());
-    label->adjustSize();
+    fitToCaption(label);
     return label;
 }
 

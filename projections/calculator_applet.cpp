@@ -1,7 +1,7 @@
 #include "projections/calculator_applet.h"
 
 #include "app/fonts.h"
-
+#include "app/installed_family.h"
 #include "projections/border_side.h"
 #include "projections/field_rule.h"
 
@@ -49,13 +49,6 @@ CalculatorApplet::CalculatorApplet(PanelParameters parameters, QWidget* parent)
     look.rounded = QString::fromStdString(parameters_.text("BORDER_TYPE", "ROUND")).trimmed().toUpper()
         == QStringLiteral("ROUND");
     border_ = new BorderSide(look, text("MSG_TITLE_LBL", "Trading Account Profit Projections"), this);
-
-    setPalette([this] {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, background_);
-        palette.setColor(QPalette::WindowText, foreground_);
-        return palette;
-    }());
 }
 
 void CalculatorApplet::calculate()
@@ -91,7 +84,7 @@ void CalculatorApplet::resizeEvent(QResizeEvent*)
 QFont CalculatorApplet::font(std::string_view key, bool bold, int size) const
 {
     const std::string k(key);
-    QFont font(text("FONT_" + k, "Helvetica"));
+    QFont font(installedFamily(text("FONT_" + k, "Helvetica")));
     const QString style = text("FONTSTYLE_" + k, "").trimmed().toUpper();
     bool italic = false;
     if (style == QStringLiteral("PLAIN") || style == QStringLiteral("BOLD")

@@ -49,19 +49,27 @@ void DataPanel::addRow(const QString& label, Nbr* field, Slider* slider)
     if (slider)
         slider->setParent(this);
     rows_.push_back({ caption, field, slider });
-    place();
+    placeIfShown();
 }
 
 void DataPanel::setGraph(Graph* graph)
 {
     graph_ = graph;
     graph_->setParent(this);
-    place();
+    placeIfShown();
 }
 
 void DataPanel::resizeEvent(QResizeEvent*)
 {
     place();
+}
+
+// A hidden panel is placed when it gets its size, which every widget gets
+// before it is first shown: measured before, its labels would be measured again.
+void DataPanel::placeIfShown()
+{
+    if (isVisible())
+        place();
 }
 
 void DataPanel::place()

@@ -35,6 +35,7 @@ private:
         Slider* slider;
     };
     void place();
+    void placeIfShown();
 
     QFont labelFont_;
     QFont spacerFont_;

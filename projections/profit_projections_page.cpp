@@ -4,6 +4,7 @@
 #include "app/widgets/web_page_button.h"
 #include "projections/compound_savings.h"
 #include "projections/nbr.h"
+#include "projections/panel_frame.h"
 #include "projections/panel_parameters.h"
 #include "projections/report_window.h"
 
@@ -81,14 +82,10 @@ void ProfitProjectionsPage::navigate(const QString& hostDocumentPath)
     content_->setObjectName(QStringLiteral("document"));
     const int frameSide = kLayout.frameBorder + kLayout.framePadding;
     const QSize frameSize = kLayout.panel + QSize(2 * frameSide, 2 * frameSide);
-    auto* frame = new QWidget(content_);
+    auto* frame = new PanelFrame(kLayout.frameBorder, kLayout.frameColour, content_);
     frame->setObjectName(QStringLiteral("frame"));
     frame->setGeometry(
         QRect(QPoint((kLayout.browser.width() - frameSize.width()) / 2, kLayout.pageMargin), frameSize));
-    frame->setStyleSheet(QStringLiteral("#frame { border: %1px solid %2; background: white; }")
-                             .arg(kLayout.frameBorder)
-                             .arg(kLayout.frameColour.name()));
-    frame->setAttribute(Qt::WA_StyledBackground);
 
     panel_ = new CompoundSavings(std::move(parameters), background, frame);
     panel_->setGeometry(QRect(QPoint(frameSide, frameSide), kLayout.panel));

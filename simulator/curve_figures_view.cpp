@@ -66,8 +66,21 @@ CurveFiguresView::CurveFiguresView(int width, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     headings_.emplace_back(addLine(), QStringLiteral("<b><i>%1</i></b>").arg(QString::fromLatin1(FiguresHeading)));
-    headings_.emplace_back(addLine(), QString::fromLatin1(FiguresExplanation).toHtmlEscaped());
+    explanation_ = addLine();
+    headings_.emplace_back(explanation_, QString::fromLatin1(FiguresExplanation).toHtmlEscaped());
+    for (int line = 0; line < 4; ++line)
+        countLines_.push_back(addLine());
+    setFixedWidth(width);
+    // Nothing of it is measured while the page is hidden (see showEvent).
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        part->hide();
+}
 
+// Made when the page is first shown, as nobody can see or reach it before;
+// it takes the place, the rank among its siblings and the tab order it
+// would have had if made with the lines round it.
+void CurveFiguresView::addTable()
+{
     const auto& columns = figureColumnTitles();
     table_ = new QTableWidget(Rows, static_cast<int>(columns.size()), this);
     table_->setObjectName(QStringLiteral("curveFiguresTable"));
@@ -77,7 +90,7 @@ CurveFiguresView::CurveFiguresView(int width, QWidget* parent)
     table_->setTabKeyNavigation(false);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setFixedWidth(width);
+    table_->setFixedWidth(width());
     for (int c = 0; c < table_->columnCount(); ++c) {
         const QString title = QString::fromStdString(columns[static_cast<std::size_t>(c)]);
         // "(1 in 20)" on a line of its own leaves the columns room for the figures.
@@ -88,14 +101,9 @@ CurveFiguresView::CurveFiguresView(int width, QWidget* parent)
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->installEventFilter(this);
-    layout->addWidget(table_);
-
-    for (int line = 0; line < 4; ++line)
-        countLines_.push_back(addLine());
-    setFixedWidth(width);
-    // Nothing of it is measured while the page is hidden (see showEvent).
-    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        part->hide();
+    static_cast<QBoxLayout*>(layout())->insertWidget(layout()->indexOf(explanation_) + 1, table_);
+    table_->stackUnder(countLines_.front());
+    QWidget::setTabOrder(explanation_, table_);
 }
 
 QLabel* CurveFiguresView::addLine()
@@ -123,6 +131,8 @@ void CurveFiguresView::showStatistics(const CurveStatistics& statistics)
 
 void CurveFiguresView::showEvent(QShowEvent* event)
 {
+    if (!table_)
+        addTable();
     for (const auto& [label, html] : headings_)
         label->setText(pageHtml(html));
     headings_.clear();

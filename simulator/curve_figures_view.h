@@ -23,7 +23,7 @@ public:
     CurveFiguresView(int width, QWidget* parent);
 
     void showStatistics(const CurveStatistics& statistics);
-    QTableWidget* table() const { return table_; }
+    QTableWidget* table() const { return table_; }  // none until first shown
     QString text() const { return text_; }
 
 protected:
@@ -34,10 +34,12 @@ protected:
 
 private:
     QLabel* addLine();
+    void addTable();
     void fill(const CurveStatistics& statistics);
     void fitTable();
 
-    QTableWidget* table_ = nullptr;
+    QLabel* explanation_ = nullptr;
+    QTableWidget* table_ = nullptr;  // from the first show on
     std::vector<QLabel*> countLines_;
     std::vector<std::pair<QLabel*, QString>> headings_;  // their texts, until first shown
     QString text_;

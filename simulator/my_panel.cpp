@@ -2,6 +2,7 @@
 
 #include "app/app_info.h"
 #include "app/fonts.h"
+#include "app/widgets/caption_size.h"
 #include "app/widgets/web_page_button.h"
 #include "simulator/curves_menu.h"
 #include "simulator/simulator_numbers.h"
@@ -135,7 +136,7 @@ void My::addParam()
     for (const Row& entry : rows) {
         auto* caption = new QLabel(QString::fromLatin1(entry.caption), Param);
         caption->setFont(font);
-        placeInCell(caption, geometry_.paramCell(row, 0), caption->sizeHint());
+        placeInCell(caption, geometry_.paramCell(row, 0), captionSize(caption));
         auto* field = new QLineEdit(toQString(entry.text), Param);
         field->setObjectName(QString::fromLatin1(entry.name));
         field->setFont(font);

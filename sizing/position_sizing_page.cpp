@@ -1,9 +1,11 @@
 #include "sizing/position_sizing_page.h"
 
 #include "app/widgets/accessible_caption.h"
+#include "app/widgets/caption_size.h"
 #include "app/fonts.h"
 #include "app/widgets/labelled_edit.h"
 #include "sizing/flat_face_style.h"
+#include "sizing/groove_group_box.h"
 #include "sizing/money_management.h"
 
 #include <QComboBox>
@@ -20,6 +22,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
+#include <type_traits>
 
 namespace korvex {
 
@@ -74,7 +77,10 @@ Widget* placed(Widget* widget, const char* name)
         widget->setGeometry(rect);
     } else {
         widget->move(rect.topLeft());
-        widget->adjustSize();
+        if constexpr (std::is_base_of_v<QLabel, Widget>)
+            fitToCaption(widget);
+        else
+            widget->adjustSize();
     }
     return widget;
 }
@@ -103,7 +109,7 @@ void fitCaption(QLabel* label, int width)
     for (int step = 1; step <= 5 && QFontMetrics(font).horizontalAdvance(label->text()) > width; ++step)
         font.setLetterSpacing(QFont::AbsoluteSpacing, -0.1 * step);
     label->setFont(font);
-    label->adjustSize();
+    fitToCaption(label);
 }
 
 std::string textOf(const LabelledEdit* edit) { return edit->text().toStdString(); }
@@ -187,13 +193,10 @@ void PositionSizingPage::buildControls()
 
 void PositionSizingPage::buildPositionGroup()
 {
-    grp_CalculatePosition = new QGroupBox(QStringLiteral(" Calculate Position "), this);
-    placed(grp_CalculatePosition, "grp_CalculatePosition");
     // The caption sits in the frame's top edge, so that the inputs placed
     // from the box's corner have room below it.
-    grp_CalculatePosition->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 2px groove #c8c8c8; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px; }"));
+    grp_CalculatePosition = new GrooveGroupBox(QStringLiteral(" Calculate Position "), this);
+    placed(grp_CalculatePosition, "grp_CalculatePosition");
     QWidget* group = grp_CalculatePosition;
 
     Label3 = placed(new QLabel(QStringLiteral("Instrument:"), group), "Label3");

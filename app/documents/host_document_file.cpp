@@ -3,6 +3,10 @@
 #include "app/files/document_reader.h"
 #include "app/files/embedded_document.h"
 
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
 namespace korvex {
 
 namespace {
@@ -23,7 +27,13 @@ QImage LoadPicture(const QString& path)
     const auto bytes = TryReadDocument(LocalPath(path), kLargestPicture);
     if (!bytes)
         return {};
-    return QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    // Tried first as what its name says, which loads that one decoder; as a
+    // browser's, the content decides when the name is wrong.
+    QBuffer file(&data);
+    QImageReader byName(&file, QFileInfo(path).suffix().toLatin1());
+    byName.setAutoDetectImageFormat(false);
+    return byName.canRead() ? byName.read() : QImage::fromData(data);
 }
 
 }  // namespace korvex

@@ -1,6 +1,7 @@
 #include "app/widgets/labelled_edit.h"
 
 #include "app/widgets/accessible_caption.h"
+#include "app/widgets/caption_size.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -29,6 +30,7 @@ void LabelledEdit::setCaption(const QString& caption)
 {
     label_->setText(caption);
     nameAfterCaption(label_, this);
+    labelWidth_ = -1;
     placeLabel();
 }
 
@@ -45,8 +47,10 @@ void LabelledEdit::changeEvent(QEvent* event)
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         label_->setEnabled(isEnabled());
-    else if (event->type() == QEvent::FontChange)
+    else if (event->type() == QEvent::FontChange) {
         label_->setFont(font());
+        labelWidth_ = -1;  // measured again when next placed
+    }
 }
 
 void LabelledEdit::focusInEvent(QFocusEvent* event)
@@ -56,10 +60,13 @@ void LabelledEdit::focusInEvent(QFocusEvent* event)
         selectAll();
 }
 
+// The caption is measured once for each text and font: the box moves more
+// often than that, once more when it is first shown.
 void LabelledEdit::placeLabel()
 {
-    const int width = label_->sizeHint().width();
-    label_->setGeometry(x() - kLabelGap - width, y() + kLabelDrop, width, kLabelHeight);
+    if (labelWidth_ < 0)
+        labelWidth_ = captionSize(label_).width();
+    label_->setGeometry(x() - kLabelGap - labelWidth_, y() + kLabelDrop, labelWidth_, kLabelHeight);
 }
 
 }  // namespace korvex

@@ -30,6 +30,7 @@ private:
     void placeLabel();
 
     QLabel* label_;
+    int labelWidth_ = -1;  // the caption's, until its text or font changes
 };
 
 }  // namespace korvex

@@ -314,6 +314,25 @@ TEST_F(ProjectionsPage, At150PercentThePictureBehindThePlotIsScaledOnceToDeviceP
     EXPECT_FALSE(repeatsEveryThird(chart, QRect(above.topLeft() * 1.5, above.size() * 1.5)));
 }
 
+// The panel sits in a white frame with a 2-pixel blue border, and its
+// fields keep the application's window colour, whose shade their outline
+// takes, not the white of the page round it.
+TEST_F(ProjectionsPage, FrameIsBlueOnWhiteAndTheFieldsKeepTheApplicationsColours)
+{
+    QWidget* frame = page->findChild<QWidget*>("frame");
+    ASSERT_NE(frame, nullptr);
+    const QImage image = frame->grab().toImage();
+    const QColor blue(0x7f, 0x7f, 0xff);
+    for (const QPoint at : {QPoint(0, 0), QPoint(1, 1), QPoint(frame->width() - 2, frame->height() - 1)})
+        EXPECT_EQ(image.pixelColor(at), blue) << at.x() << ", " << at.y();
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(frame->width() - 3, frame->height() / 2), QColor(Qt::white));
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    const QWidget* controls[] = { panel->startingAmountField(), panel->graph() };
+    for (const QWidget* control : controls)
+        EXPECT_EQ(control->palette().color(QPalette::Window), window) << control->objectName().toStdString();
+}
+
 TEST_F(ProjectionsPage, PointingAtAColumnShowsItsValueUntilAClick)
 {
     Graph* graph = panel->graph();

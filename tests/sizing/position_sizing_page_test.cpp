@@ -169,6 +169,31 @@ TEST_F(PositionSizingPageTest, OnAndOffShowWhiteAndLightGreyOnScreen)
     EXPECT_EQ(image.pixelColor(inside("lbl_edt_Float")), kGrey);
 }
 
+// The group's frame is a groove of two lines from 6 pixels down, broken
+// where the caption sits in its top edge (a blank starts the caption).
+TEST_F(PositionSizingPageTest, TheGroupIsAGrooveBrokenByItsCaption)
+{
+    QWidget* group = find("grp_CalculatePosition");
+    const QImage image = group->grab().toImage();
+    const QColor shadow(0xc8, 0xc8, 0xc8);
+    const int right = group->width() - 1;
+    const int bottom = group->height() - 1;
+    const struct {
+        QPoint at;
+        QColor colour;
+    } pixels[] = {
+        {{0, 6}, shadow},      {{1, 7}, kWhite},               // top left
+        {{right - 10, 6}, shadow}, {{right - 10, 7}, kWhite},  // top, beyond the caption
+        {{0, 60}, shadow},     {{1, 60}, kWhite},              // left
+        {{right, 60}, kWhite}, {{right - 1, 60}, shadow},      // right
+        {{60, bottom}, kWhite}, {{60, bottom - 1}, shadow},    // bottom
+        {{right, 6}, shadow},  {{0, bottom}, shadow},          // the top and left lines keep the corners
+    };
+    for (const auto& pixel : pixels)
+        EXPECT_EQ(image.pixelColor(pixel.at), pixel.colour) << pixel.at.x() << ", " << pixel.at.y();
+    EXPECT_EQ(image.pixelColor(7, 6), image.pixelColor(7, 2));  // no groove under the caption
+}
+
 TEST_F(PositionSizingPageTest, LeverageFollowsTheInstrumentAndResetsAtEveryModelChange)
 {
     choose("cbo_MoneyManagementModel", 2);
