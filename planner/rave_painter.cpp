@@ -1,5 +1,6 @@
 #include "planner/rave_painter.h"
 
+#include "app/fonts.h"
 #include "planner/rave_project.h"
 
 #include <QFont>
@@ -17,7 +18,7 @@ QFont deviceFont(const RaveFont& font, QPaintDevice* device)
     result.setPointSizeF(font.size);
     result.setBold(font.bold);
     result.setItalic(font.italic);
-    return QFont(result, device);
+    return QFont(evenlySpaced(result), device);
 }
 
 // Blanks and line breaks at the end print nothing, so they never start a sheet.

@@ -215,7 +215,7 @@ TEST_F(RvProjectTest, PrintsTheCaptionsAndValuesAtTheirPlacesOnOneA4Page)
         for (const QString& part : QString::fromStdString(text).split(QLatin1Char(' '))) {
             const PdfWord* found = nullptr;
             for (const PdfWord& word : words) {
-                if (word.text == part && std::abs(word.yMin - kBoxTopBelowLine - row.top * 72) < 1 && word.xMin >= x
+                if (word.text == part && std::abs(word.yMin - row.top * 72) < 1 && word.xMin >= x
                     && (!found || word.xMin < found->xMin))
                     found = &word;
             }
@@ -224,7 +224,7 @@ TEST_F(RvProjectTest, PrintsTheCaptionsAndValuesAtTheirPlacesOnOneA4Page)
                 EXPECT_NEAR(found->xMin, row.left * 72, 0.5) << row.name;
             }
             first = false;
-            EXPECT_NEAR(found->yMax - found->yMin, kBoxHeightAt10pt, 0.5) << row.name << " is not in 10 pt";
+            EXPECT_NEAR(found->yMax - found->yMin, 11.17, 0.5) << row.name << " is not in 10 pt";
             x = found->xMax;
             placed.insert(found);
         }
@@ -270,7 +270,7 @@ TEST_F(RvProjectTest, NotesBeyondThePageContinueOnSheetsThatThePreviewPrintsByRa
     // The first sheet filled down to its margin; the next starts at the top one.
     const auto second = std::find_if(column.begin(), column.end(), [](auto w) { return w->page == 1; });
     EXPECT_GT(second[-1]->yMax, pages[0].height() - 36 - 12);
-    EXPECT_NEAR(secondSheet.front()->yMin, 36 + kBoxTopBelowLine, 1);
+    EXPECT_NEAR(secondSheet.front()->yMin, 36, 1);
 
     RvSystem system;
     system.printerNames = [] { return QStringList(); };

@@ -80,16 +80,6 @@ struct PdfWord {
     int page;                       // from 0
 };
 
-// Where pdftotext boxes a line of 10 pt text: the box's top below the line's
-// top, and its height. Qt for Windows describes a font in the PDF by its
-// typographic ascent and at its cell height rather than its em, so the boxes
-// are shorter there; the glyphs are drawn at the same size and place.
-#ifdef _WIN32
-constexpr double kBoxTopBelowLine = 2.54, kBoxHeightAt10pt = 8.40;
-#else
-constexpr double kBoxTopBelowLine = 0, kBoxHeightAt10pt = 11.17;
-#endif
-
 // Every word of a PDF as pdftotext places it, and the size of each page;
 // nothing when the tool fails.
 inline std::vector<PdfWord> pdfWords(const QString& path, std::vector<QSizeF>* pages = nullptr)
