@@ -43,17 +43,21 @@ void installFontSubstitutes()
 
 // Windows keeps "MS Sans Serif" as a bitmap font, which Qt 6 cannot draw, and
 // maps it to Microsoft Sans Serif itself; the window asks for that there.
+// The families are looked up once: arialFont is asked for on every paint of
+// the Simulator's picture.
 QFont windowFont()
 {
-    const QString family = onWindows() ? QStringLiteral("Microsoft Sans Serif") : QStringLiteral("MS Sans Serif");
-    QFont font(installedFamily(family));
+    static const QString family = installedFamily(onWindows() ? QStringLiteral("Microsoft Sans Serif")
+                                                              : QStringLiteral("MS Sans Serif"));
+    QFont font(family);
     font.setPixelSize(11);
     return evenlySpaced(font);
 }
 
 QFont arialFont(int pixelSize, bool bold)
 {
-    QFont font(installedFamily(QStringLiteral("Arial")));
+    static const QString family = installedFamily(QStringLiteral("Arial"));
+    QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return evenlySpaced(font);
